@@ -45,6 +45,6 @@ function(rq_add_tests name dir)
     target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE RQ_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
     rq_apply_flags(${name})
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
