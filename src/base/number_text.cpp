@@ -1,0 +1,370 @@
+// Integer and floating-point text conversions with the classic rules.
+#include "base/number_text.h"
+
+#include "base/exceptions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace rq::base {
+namespace {
+
+constexpr int kMaxDigits = 18;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Parses the magnitude of an integer; limit is the largest magnitude
+// allowed (hexadecimal numbers may use the full unsigned range and wrap).
+bool parseMagnitude(std::string_view digits, int base, std::uint64_t limit, std::uint64_t& out) {
+    if (digits.empty())
+        return false;
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int d = hexValue(c);
+        if (d < 0 || d >= base)
+            return false;
+        if (value > (limit - static_cast<std::uint64_t>(d)) / static_cast<std::uint64_t>(base))
+            return false;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+    }
+    out = value;
+    return true;
+}
+
+bool parseInteger(std::string_view text, int bits, std::int64_t& value) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    const std::uint64_t signedMax = (std::uint64_t{1} << (bits - 1)) - 1;
+    const std::uint64_t limit =
+        base == 16 ? (bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1)
+                   : signedMax + (negative ? 1 : 0);
+    std::uint64_t magnitude = 0;
+    if (!parseMagnitude(text.substr(i), base, limit, magnitude))
+        return false;
+    if (base == 16 && magnitude > signedMax) // hexadecimal wraps into the negative range
+        magnitude -= (bits == 64 ? 0 : (std::uint64_t{1} << bits));
+    const auto raw = static_cast<std::int64_t>(magnitude);
+    value = negative ? static_cast<std::int64_t>(0 - magnitude) : raw;
+    return true;
+}
+
+// The fixed-point text of rounded digits: integer part (grouped when
+// thousandSep is not '\0') and exactly `decimals` decimals.
+std::string fixedText(const DecimalDigits& d, int decimals, char decimalSep, char thousandSep) {
+    auto digitAt = [&d](int idx) {
+        return idx >= 0 && idx < static_cast<int>(d.digits.size())
+                   ? d.digits[static_cast<std::size_t>(idx)]
+                   : '0';
+    };
+    std::string intPart;
+    for (int pos = 0; pos < std::max(d.exponent, 1); ++pos)
+        intPart += d.exponent > 0 ? digitAt(pos) : '0';
+    if (thousandSep != '\0') {
+        std::string grouped;
+        for (std::size_t k = 0; k < intPart.size(); ++k) {
+            if (k > 0 && (intPart.size() - k) % 3 == 0)
+                grouped += thousandSep;
+            grouped += intPart[k];
+        }
+        intPart = grouped;
+    }
+    if (decimals <= 0)
+        return intPart;
+    std::string frac;
+    for (int k = 0; k < decimals; ++k)
+        frac += digitAt(d.exponent + k);
+    return intPart + decimalSep + frac;
+}
+
+std::string exponentText(int exponent, bool plusSign, int minDigits) {
+    std::string digits = std::to_string(std::abs(exponent));
+    while (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(digits.begin(), '0');
+    std::string sign = exponent < 0 ? "-" : (plusSign ? "+" : "");
+    return "E" + sign + digits;
+}
+
+std::string scientificText(const DecimalDigits& d, int mantissaDigits, char decimalSep,
+                           bool plusSign, int minExpDigits) {
+    std::string text(1, d.digits.empty() ? '0' : d.digits[0]);
+    std::string rest = d.digits.size() > 1 ? d.digits.substr(1) : std::string();
+    if (mantissaDigits > 1)
+        rest.resize(static_cast<std::size_t>(mantissaDigits - 1), '0');
+    if (!rest.empty())
+        text += decimalSep + rest;
+    const int exponent = d.digits.empty() ? 0 : d.exponent - 1;
+    return text + exponentText(exponent, plusSign, minExpDigits);
+}
+
+std::string specialText(double value) {
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Places the currency symbol around an amount with the classic layouts.
+std::string currencyText(const std::string& amount, bool negative, const FormatSettings& s) {
+    const std::string& c = s.CurrencyString;
+    if (!negative) {
+        static const char* const kPositive[] = {"$1", "1$", "$ 1", "1 $"};
+        std::string pattern = kPositive[std::clamp(s.CurrencyFormat, 0, 3)];
+        std::string out;
+        for (char ch : pattern)
+            out += ch == '$' ? c : (ch == '1' ? amount : std::string(1, ch));
+        return out;
+    }
+    static const char* const kNegative[] = {"($1)", "-$1",  "$-1",   "$1-",  "(1$)", "-1$",
+                                            "1-$",  "1$-",  "-1 $",  "-$ 1", "1 $-", "$ 1-",
+                                            "$ -1", "1- $", "($ 1)", "(1 $)"};
+    std::string pattern = kNegative[std::clamp(s.NegCurrFormat, 0, 15)];
+    std::string out;
+    for (char ch : pattern)
+        out += ch == '$' ? c : (ch == '1' ? amount : std::string(1, ch));
+    return out;
+}
+
+} // namespace
+
+std::string intToStr(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string intToHex(std::uint64_t value, int minDigits) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    do {
+        text.insert(text.begin(), kHex[value & 15]);
+        value >>= 4;
+    } while (value != 0);
+    while (static_cast<int>(text.size()) < minDigits)
+        text.insert(text.begin(), '0');
+    return text;
+}
+
+bool tryStrToInt(std::string_view text, std::int32_t& value) {
+    std::int64_t wide = 0;
+    if (!parseInteger(text, 32, wide))
+        return false;
+    value = static_cast<std::int32_t>(wide);
+    return true;
+}
+
+bool tryStrToInt64(std::string_view text, std::int64_t& value) {
+    return parseInteger(text, 64, value);
+}
+
+void raiseInvalidInteger(std::string_view text) {
+    throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+std::int32_t strToInt(std::string_view text) {
+    std::int32_t value = 0;
+    if (!tryStrToInt(text, value))
+        raiseInvalidInteger(text);
+    return value;
+}
+
+std::int64_t strToInt64(std::string_view text) {
+    std::int64_t value = 0;
+    if (!tryStrToInt64(text, value))
+        raiseInvalidInteger(text);
+    return value;
+}
+
+bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& settings) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    std::string plain; // the number rewritten for strtod in the C locale
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        plain += text[i++];
+    int digits = 0;
+    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+        plain += text[i];
+    if (i < n && text[i] == settings.DecimalSeparator) {
+        plain += '.';
+        for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+            plain += text[i];
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        std::string exponent;
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            exponent += text[i++];
+        int expDigits = 0;
+        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++expDigits)
+            exponent += text[i];
+        if (expDigits > 0)
+            plain += "e" + exponent;
+    }
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return false;
+    const double parsed = std::strtod(plain.c_str(), nullptr);
+    if (std::isinf(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+void raiseInvalidFloat(std::string_view text) {
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+double strToFloat(std::string_view text, const FormatSettings& settings) {
+    double value = 0;
+    if (!tryStrToFloat(text, value, settings))
+        raiseInvalidFloat(text);
+    return value;
+}
+
+DecimalDigits toDecimalDigits(double value, int significantDigits) {
+    DecimalDigits d;
+    d.negative = std::signbit(value);
+    if (value == 0 || !std::isfinite(value)) {
+        d.negative = false;
+        return d;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", kMaxDigits - 1, std::fabs(value));
+    // buf: "d.ddddddddddddddddde+XX"
+    std::string digits(1, buf[0]);
+    digits.append(buf + 2, static_cast<std::size_t>(kMaxDigits - 1));
+    d.exponent = std::atoi(buf + kMaxDigits + 2) + 1;
+    const int keep = std::min(significantDigits, kMaxDigits);
+    if (keep <= 0) {
+        // Only the rounding of the first digit can leave something.
+        if (keep == 0 && digits[0] >= '5') {
+            d.digits = "1";
+            d.exponent += 1;
+        } else {
+            d.negative = false;
+            d.exponent = 0;
+        }
+        return d;
+    }
+    const bool roundUp = keep < kMaxDigits && digits[static_cast<std::size_t>(keep)] >= '5';
+    digits.resize(static_cast<std::size_t>(keep));
+    if (roundUp) {
+        int k = keep - 1;
+        while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9')
+            digits[static_cast<std::size_t>(k--)] = '0';
+        if (k < 0) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            d.exponent += 1;
+        } else {
+            ++digits[static_cast<std::size_t>(k)];
+        }
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    d.digits = digits;
+    if (d.digits.empty()) {
+        d.negative = false;
+        d.exponent = 0;
+    }
+    return d;
+}
+
+DecimalDigits toDecimalDigitsFixed(double value, int decimals) {
+    if (value == 0 || !std::isfinite(value))
+        return toDecimalDigits(value, 0);
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
+    DecimalDigits d = toDecimalDigits(value, exponent + decimals);
+    // log10 may be off by one near powers of ten; the rounding above then
+    // kept one digit too many or too few, so redo it with the true exponent.
+    const DecimalDigits probe = toDecimalDigits(value, kMaxDigits);
+    if (probe.exponent != exponent)
+        d = toDecimalDigits(value, probe.exponent + decimals);
+    return d;
+}
+
+std::string floatToStrF(double value, FloatFormat format, int precision, int digits,
+                        const FormatSettings& settings) {
+    if (!std::isfinite(value))
+        return specialText(value);
+    precision = std::clamp(precision, 1, kMaxDigits);
+    digits = std::clamp(digits, 0, kMaxDigits);
+    const char sep = settings.DecimalSeparator;
+    if (format == FloatFormat::Exponent) {
+        const DecimalDigits d = toDecimalDigits(value, precision);
+        return (d.negative ? "-" : "") + scientificText(d, precision, sep, true, digits);
+    }
+    if (format == FloatFormat::General) {
+        const DecimalDigits d = toDecimalDigits(value, precision);
+        if (d.digits.empty())
+            return "0";
+        const std::string sign = d.negative ? "-" : "";
+        if (d.exponent > precision || d.exponent < -4)
+            return sign + scientificText(d, 0, sep, false, digits);
+        const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
+        return sign + fixedText(d, decimals, sep, '\0');
+    }
+    // Fixed, Number and Currency: too many integer digits fall back to the
+    // general form.
+    const DecimalDigits whole = toDecimalDigits(value, precision);
+    if (whole.exponent > precision)
+        return floatToStrF(value, FloatFormat::General, precision, 0, settings);
+    DecimalDigits d = toDecimalDigitsFixed(value, digits);
+    if (static_cast<int>(d.digits.size()) > precision)
+        d = whole;
+    const char thousands = format == FloatFormat::Fixed ? '\0' : settings.ThousandSeparator;
+    if (format == FloatFormat::Currency) {
+        d = toDecimalDigitsFixed(value, digits);
+        return currencyText(fixedText(d, digits, sep, thousands), d.negative, settings);
+    }
+    return (d.negative ? "-" : "") + fixedText(d, digits, sep, thousands);
+}
+
+std::string floatToStr(double value, const FormatSettings& settings) {
+    return floatToStrF(value, FloatFormat::General, 15, 0, settings);
+}
+
+std::string currToStr(std::int64_t scaled, const FormatSettings& settings) {
+    // Exact decimal text of the scaled integer: no binary rounding on the way.
+    const bool negative = scaled < 0;
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    std::string text = std::to_string(magnitude / 10000);
+    std::string frac = std::to_string(magnitude % 10000 + 10000).substr(1);
+    while (!frac.empty() && frac.back() == '0')
+        frac.pop_back();
+    if (!frac.empty())
+        text += settings.DecimalSeparator + frac;
+    return negative ? "-" + text : text;
+}
+
+} // namespace rq::base
