@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -38,6 +39,10 @@ struct KnownAnswer {
     int rounds;
     const char* cipherHex;
 };
+
+void PrintTo(const KnownAnswer& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AesKnownAnswer : public testing::TestWithParam<KnownAnswer> {};
 
@@ -77,6 +82,10 @@ struct OpensslCase {
     std::size_t keyBytes;
     unsigned seed;
 };
+
+void PrintTo(const OpensslCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AesAgainstOpenssl : public testing::TestWithParam<OpensslCase> {};
 

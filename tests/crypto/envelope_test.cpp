@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace rq::crypto {
@@ -54,6 +55,10 @@ struct SizeCase {
     std::size_t textLength;
     std::size_t envelopeLength;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EnvelopeSize : public testing::TestWithParam<SizeCase> {};
 
@@ -112,6 +117,10 @@ struct FailureCase {
     bool isCipherException;
     const char* message;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DecipherFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -220,6 +229,10 @@ struct Base64Case {
     std::string text;
 };
 
+void PrintTo(const Base64Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Base64Rfc4648 : public testing::TestWithParam<Base64Case> {};
 
 TEST_P(Base64Rfc4648, EncodesAndDecodes) {
@@ -252,6 +265,10 @@ struct LenientCase {
     const char* text;
     const char* bytesHex;
 };
+
+void PrintTo(const LenientCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Base64Lenient : public testing::TestWithParam<LenientCase> {};
 

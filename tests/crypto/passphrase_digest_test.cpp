@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace rq::crypto {
@@ -42,6 +43,10 @@ struct DigestCase {
     std::string phrase;
     const char* leadingHex; // first 32 digest bytes
 };
+
+void PrintTo(const DigestCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PassphraseDigestGolden : public testing::TestWithParam<DigestCase> {};
 
@@ -123,6 +128,10 @@ struct MixCase {
     int rounds;
     const char* cipherHex;
 };
+
+void PrintTo(const MixCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MixCipherGolden : public testing::TestWithParam<MixCase> {};
 
