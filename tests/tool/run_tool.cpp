@@ -1,0 +1,57 @@
+// Child process plumbing for the tool tests: temporary files carry standard
+// input and the two outputs, so large outputs never dead-lock a pipe.
+#include "run_tool.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace rq::tool::test {
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (const char c : arg) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+} // namespace
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& input) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("rq-tool-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream in(dir / "in", std::ios::binary);
+        in << input;
+    }
+    std::string command = quoted(RQ_TOOL_PATH);
+    for (const auto& arg : args)
+        command += ' ' + quoted(arg);
+    command += " <" + quoted((dir / "in").string()) + " >" + quoted((dir / "out").string()) +
+               " 2>" + quoted((dir / "err").string());
+    ToolResult result;
+    const int status = std::system(command.c_str());
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(dir / "out");
+    result.err = readFile(dir / "err");
+    std::filesystem::remove_all(dir);
+    return result;
+}
+
+} // namespace rq::tool::test

@@ -1,0 +1,18 @@
+// Runs rq0612-tool as a child process with given arguments and standard
+// input, collecting its exit code, standard output and standard error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rq::tool::test {
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out; // raw bytes written to standard output
+    std::string err; // raw bytes written to standard error
+};
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& input = {});
+
+} // namespace rq::tool::test
