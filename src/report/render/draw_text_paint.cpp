@@ -1,0 +1,256 @@
+// TfrxDrawText painting: the device font, the block height and its line
+// steps, the start point for every rotation, and each line stretched to its
+// measured width (or justified at its spaces) and output in format runs.
+#include "report/render/distribute.h"
+#include "report/render/draw_text.h"
+#include "report/render/rounding.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace rq::report::render {
+namespace {
+
+// Sine and cosine of whole degrees, exact at the right angles.
+struct Direction {
+    long double sin = 0;
+    long double cos = 1;
+};
+
+Direction directionOf(int degrees) {
+    switch (((degrees % 360) + 360) % 360) {
+    case 0:
+        return {0, 1};
+    case 90:
+        return {1, 0};
+    case 180:
+        return {0, -1};
+    case 270:
+        return {-1, 0};
+    default: {
+        const long double radians = degrees * std::numbers::pi_v<long double> / 180;
+        return {std::sin(radians), std::cos(radians)};
+    }
+    }
+}
+
+} // namespace
+
+struct TfrxDrawText::LineGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+};
+
+int TfrxDrawText::runSize(const TfrxHTMLTag& tag, bool printer) const {
+    return printer ? tag.pointSize : roundEven(tag.pointSize * scaleY_);
+}
+
+// The canvas font becomes the measuring font at the device's size; a text
+// that starts in a format of its own starts the canvas in that format.
+void TfrxDrawText::prepareDeviceFont(Canvas& canvas) {
+    const bool printer = canvas.isPrinter();
+    const long double dpiY = canvas.dpiY();
+    CanvasFont& font = canvas.font();
+    const CanvasFont& measuring = measuring_->font();
+    font.name = measuring.name;
+    font.style = measuring.style;
+    font.charset = measuring.charset;
+    font.color = measuring.color;
+    font.height = -roundEven(printer ? fontSize_ * dpiY / 72 : fontSize_ * scaleY_ * dpiY / 72);
+    for (auto& list : tags_.lines()) {
+        if (list.empty())
+            continue;
+        TfrxHTMLTag& first = list.front();
+        if (!first.sameAsPrevious) {
+            font.style = first.fontStyle;
+            font.color = first.fontColor;
+            font.setSize(runSize(first, printer));
+            first.sameAsPrevious = true;
+        }
+        break;
+    }
+}
+
+// Steps between the n lines, corrected so that the block is exactly the
+// height the measuring font gives; blockHeight receives that height.
+std::vector<int> TfrxDrawText::lineSteps(Canvas& canvas, int& blockHeight) {
+    const auto n = static_cast<long double>(lines_.size());
+    const int deviceHeight = std::abs(canvas.font().height);
+    const long double h600 = std::abs(measuring_->font().height);
+    const long double k = static_cast<long double>(MeasureDpi) / canvas.dpiY();
+    blockHeight = canvas.isPrinter() ? roundEven(n * (lineSpacing_ * scaleY_ + h600 / k))
+                                     : roundEven(n * (lineSpacing_ + h600 / k) * scaleY_);
+    const int step = roundEven(lineSpacing_ * scaleY_) + deviceHeight;
+    std::vector<int> steps(lines_.size() - 1, step);
+    spreadCorrection(steps, blockHeight - static_cast<int>(lines_.size()) * step);
+    return steps;
+}
+
+// Start point, line width and vertical alignment for every rotation.
+TfrxDrawText::LineGeometry TfrxDrawText::startPoint(int h, VAlign vAlign) const {
+    const int l = deviceRect_.left, t = deviceRect_.top, r = deviceRect_.right,
+              b = deviceRect_.bottom;
+    const int rotation = ((rotation_ % 360) + 360) % 360;
+    const Direction dir = directionOf(rotation);
+    const long double s = std::fabs(dir.sin), c = std::fabs(dir.cos);
+    const int slanted = c == 0 ? 0 : roundEven((r - l - s * h) / c);
+    LineGeometry g;
+    int free = 0;
+    long double dx = dir.sin, dy = dir.cos; // direction in which the free extent moves
+    if (rotation == 0 || rotation == 180) {
+        g = {rotation == 0 ? l : r, rotation == 0 ? t : b, r - l};
+        free = (b - t) - h;
+    } else if (rotation == 90 || rotation == 270) {
+        g = {rotation == 90 ? l : r, rotation == 90 ? b : t, b - t};
+        free = (r - l) - h;
+    } else if (rotation < 90) {
+        g = {l, t + roundEven(s * slanted), slanted};
+        free = b - g.y - roundEven(c * h);
+        dx = 0, dy = 1;
+    } else if (rotation < 180) {
+        g = {l + roundEven(c * slanted), b, slanted};
+        free = b - t - roundEven(c * h + s * slanted);
+        dx = 0, dy = -1;
+    } else if (rotation < 270) {
+        g = {r, b - roundEven(s * slanted), slanted};
+        free = g.y - t - roundEven(c * h);
+        dx = 0, dy = -1;
+    } else {
+        g = {l + roundEven(s * h), t, slanted};
+        free = b - t - roundEven(s * slanted + c * h);
+        dx = 0, dy = 1;
+    }
+    const long double move = vAlign == VAlign::vaBottom   ? free
+                             : vAlign == VAlign::vaCenter ? free / 2.0L
+                                                          : 0;
+    g.x += roundEven(move * dx);
+    g.y += roundEven(move * dy);
+    return g;
+}
+
+void TfrxDrawText::DrawLines(Canvas& canvas, HAlign hAlign, VAlign vAlign) {
+    bool anyRecord = false;
+    for (const auto& list : tags_.lines())
+        anyRecord = anyRecord || !list.empty();
+    if (lines_.empty() || !anyRecord)
+        return;
+    prepareDeviceFont(canvas);
+    const int keptEscapement = canvas.font().escapement;
+    if (rotation_ != 0)
+        canvas.font().escapement = rotation_ * 10;
+    int blockHeight = 0;
+    const std::vector<int> steps = lineSteps(canvas, blockHeight);
+    LineGeometry g = startPoint(blockHeight, vAlign);
+    const Direction dir = directionOf(rotation_);
+    canvas.setTransparentBackground(true);
+    for (std::size_t j = 0; j < lines_.size(); ++j) {
+        const int flags = lines_[j].flags;
+        const bool indented =
+            (flags & FirstOfParagraph) && (hAlign == HAlign::haLeft || hAlign == HAlign::haBlock);
+        const int indent = indented ? roundEven(paragraphGap_ * scaleX_) : 0;
+        HAlign align = hAlign;
+        if (hAlign == HAlign::haBlock && (flags & LastOfParagraph))
+            align = rightToLeft_ ? HAlign::haRight : HAlign::haLeft;
+        drawLine(canvas, j, align, g.x + indent, g.y, g.width - indent);
+        if (j < steps.size()) {
+            g.y += roundEven(steps[j] * dir.cos);
+            g.x += roundEven(steps[j] * dir.sin);
+        }
+    }
+    canvas.font().escapement = keptEscapement;
+}
+
+// One line: measured at 600 dpi and on the device; the device advances are
+// corrected until the line is as wide as the measurement says.
+void TfrxDrawText::drawLine(Canvas& canvas, std::size_t index, HAlign align, int x, int y,
+                            int width) {
+    const std::string& text = lines_[index].text;
+    if (text.empty())
+        return;
+    const FontStyles style = canvas.font().style;
+    measuring_->font().style = style;
+    const int w600 = MeasureLine(text, toMeasure(charSpacing_), index, *measuring_, false);
+    const int wdev = MeasureLine(text, roundEven(charSpacing_ * scaleX_), index, canvas, false);
+    canvas.font().style = style;
+    const long double kx = static_cast<long double>(MeasureDpi) / canvas.dpiX();
+    const int ideal = canvas.isPrinter() ? roundEven(w600 / kx) : roundEven(w600 / kx * scaleX_);
+    long double offset = 0;
+    if (align == HAlign::haRight)
+        offset = width - ideal + 1;
+    else if (align == HAlign::haCenter)
+        offset = (width - ideal) / 2.0L;
+    const Direction dir = directionOf(rotation_);
+    x += roundEven(offset * dir.cos);
+    y -= roundEven(offset * dir.sin);
+    const std::span<int> advances(advances_.data(), text.size());
+    const bool hasSpace = text.find_first_of(" \xA0") != std::string::npos;
+    if (align == HAlign::haBlock && hasSpace)
+        justify(text, std::abs(width) - wdev);
+    else
+        spreadCorrection(advances, ideal - wdev);
+    outputRuns(canvas, index, text, x, y);
+}
+
+// A justified line takes its free width plus one pixel at its spaces: each
+// space gets free div count, the first (free mod count) + 1 one more.
+void TfrxDrawText::justify(std::string_view text, int correction) {
+    int count = 0;
+    for (char c : text)
+        count += c == ' ' || c == '\xA0';
+    const int sign = correction < 0 ? -1 : 1;
+    const int units = std::abs(correction);
+    int extra = units % count + 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != ' ' && text[i] != '\xA0')
+            continue;
+        advances_[i] += sign * (units / count) + (extra > 0 ? sign : 0);
+        --extra;
+    }
+}
+
+void TfrxDrawText::applyRunFormat(Canvas& canvas, const TfrxHTMLTag& tag) {
+    CanvasFont& font = canvas.font();
+    font.setSize(runSize(tag, canvas.isPrinter()));
+    font.style = tag.fontStyle;
+    font.color = tag.fontColor;
+}
+
+// Output in runs cut before every character whose format changes.
+void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_view text, int x,
+                              int y) {
+    const TfrxHTMLTags& records = tags_.lines()[index];
+    const Direction dir = directionOf(rotation_);
+    const auto lowering = [&](std::size_t at) {
+        return at < records.size()
+                   ? roundEven(records[at].lowered * records[at].pointSize * scaleY_)
+                   : 0;
+    };
+    int dy = lowering(0);
+    std::size_t start = 0;
+    for (std::size_t k = 0; k <= text.size(); ++k) {
+        if (k < text.size() && (k >= records.size() || records[k].sameAsPrevious))
+            continue;
+        const std::span<const int> runAdvances(advances_.data() + start, k - start);
+        if (k > start)
+            canvas.textOut({x + roundEven(dy * dir.sin), y + roundEven(dy * dir.cos)}, clipOptions_,
+                           deviceRect_, text.substr(start, k - start), runAdvances);
+        if (k == text.size())
+            break;
+        applyRunFormat(canvas, records[k]);
+        dy = lowering(k);
+        int sum = 0;
+        for (int a : runAdvances)
+            sum += a;
+        if (rotation_ == 0) {
+            x += sum;
+        } else {
+            x += roundEven(sum * dir.cos);
+            y -= roundEven(sum * dir.sin);
+        }
+        start = k;
+    }
+}
+
+} // namespace rq::report::render

@@ -1,0 +1,26 @@
+// Device-pixel arithmetic of the renderers: rounding to the nearest integer
+// with halves to even, and the classic MulDiv that rounds halves away from
+// zero (used for point sizes).
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace rq::report::render {
+
+// Nearest integer, halves to the even neighbour (the default rounding mode).
+inline int roundEven(long double value) {
+    return static_cast<int>(std::llrint(value));
+}
+
+// number * numerator / denominator rounded half away from zero.
+inline int mulDiv(int number, int numerator, int denominator) {
+    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
+    const std::int64_t half = (denominator < 0 ? -denominator : denominator) / 2;
+    const bool negative = (product < 0) != (denominator < 0);
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) /
+                                   (denominator < 0 ? -denominator : denominator);
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+} // namespace rq::report::render
