@@ -80,7 +80,7 @@ private:
             out_ += padded(time_.second, std::min(n, 2));
             return next;
         case 'Z':
-            out_ += padded(time_.msec, std::min(n, 3));
+            out_ += padded(time_.msec, n == 1 ? 1 : 3);
             return next;
         case 'T':
             append(n == 1 ? s_.ShortTimeFormat : s_.LongTimeFormat);

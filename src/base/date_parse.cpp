@@ -97,9 +97,10 @@ bool scanDate(Scanner& in, DateTime& value, const FormatSettings& s) {
         return false;
     const DateOrder order = dateOrder(s.ShortDateFormat);
     int year = 0, month = 0, day = 0, yearDigits = 4;
-    if (in.character(s.DateSeparator)) {
-        if (!in.number(n3, l3))
-            return false;
+    // A separator may end the date ("2023.03.15." in Hungarian).
+    const bool third = in.character(s.DateSeparator) && in.number(n3, l3);
+    if (third) {
+        in.character(s.DateSeparator);
         switch (order) {
         case DateOrder::MDY:
             month = n1, day = n2, year = n3, yearDigits = l3;
@@ -136,9 +137,7 @@ bool scanTime(Scanner& in, DateTime& value, const FormatSettings& s) {
     int hour = 0, minute = 0, second = 0, msec = 0, digits = 0;
     if (!in.number(hour, digits))
         return false;
-    bool separated = false;
     if (in.character(s.TimeSeparator)) {
-        separated = true;
         if (!in.number(minute, digits))
             return false;
         if (in.character(s.TimeSeparator)) {
@@ -150,8 +149,6 @@ bool scanTime(Scanner& in, DateTime& value, const FormatSettings& s) {
     }
     if (mark == 0)
         mark = scanAmPm(in, s);
-    if (!separated && mark == 0)
-        return false;
     if (mark != 0) {
         if (hour > 12)
             return false;

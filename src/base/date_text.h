@@ -17,7 +17,7 @@ namespace rq::base {
 // long day name), ddddd dddddd (short, long date format), m mm (month, or
 // minutes right after an hour element), mmm mmmm (month names), yy yyyy,
 // h hh (12-hour when an am/pm element follows before the next hour element),
-// n nn, s ss, z zzz, t tt (short, long time format), am/pm a/p (written in the
+// n nn, s ss, z zzz (zz as zzz), t tt (short, long time format), am/pm a/p (written in the
 // case given), ampm (the AM/PM strings), aaa aaaa (day names), / and : (the
 // separators), '...' and "..." literals. Anything else is copied. An empty
 // picture means "c".
@@ -29,11 +29,11 @@ std::string timeToStr(DateTime value, const FormatSettings& settings = formatSet
 std::string dateTimeToStr(DateTime value, const FormatSettings& settings = formatSettings());
 
 // Dates are numbers separated by the date separator in the order of the short
-// date format (day, month, year; month, day, year; or year, month, day); a
-// missing year is the current one, and a year of one or two digits lies within
-// 50 years of the current year. Times are hour[:min[:sec[.msec]]] with an
-// optional AM/PM mark (the settings' strings or "AM"/"PM"); an hour alone
-// needs the mark. Blanks around the parts are allowed.
+// date format (day, month, year; month, day, year; or year, month, day),
+// optionally ending with a separator; a missing year is the current one, and
+// a year of one or two digits lies within 50 years of the current year. Times
+// are hour[:min[:sec[.msec]]] with an optional AM/PM mark before or after (the
+// settings' strings or "AM"/"PM"). Blanks around the parts are allowed.
 bool tryStrToDate(std::string_view text, DateTime& value,
                   const FormatSettings& settings = formatSettings());
 bool tryStrToTime(std::string_view text, DateTime& value,

@@ -12,7 +12,13 @@
 namespace rq::base {
 namespace {
 
+// Precision and decimals are accepted up to 18, as in the classic routines.
 constexpr int kMaxDigits = 18;
+// Digits taken from a double before any rounding: 15 is what a double holds
+// for every decimal input, so a typed 1.005 is 1.005 (and shows as 1.01 with
+// two decimals) rather than its binary neighbour 1.00499999999999989...;
+// further digits are written as zeros.
+constexpr int kSourceDigits = 15;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -258,12 +264,12 @@ DecimalDigits toDecimalDigits(double value, int significantDigits) {
         return d;
     }
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", kMaxDigits - 1, std::fabs(value));
-    // buf: "d.ddddddddddddddddde+XX"
+    std::snprintf(buf, sizeof buf, "%.*e", kSourceDigits - 1, std::fabs(value));
+    // buf: "d.dddddddddddddde+XX"
     std::string digits(1, buf[0]);
-    digits.append(buf + 2, static_cast<std::size_t>(kMaxDigits - 1));
-    d.exponent = std::atoi(buf + kMaxDigits + 2) + 1;
-    const int keep = std::min(significantDigits, kMaxDigits);
+    digits.append(buf + 2, static_cast<std::size_t>(kSourceDigits - 1));
+    d.exponent = std::atoi(buf + kSourceDigits + 2) + 1;
+    const int keep = std::min(significantDigits, kSourceDigits);
     if (keep <= 0) {
         // Only the rounding of the first digit can leave something.
         if (keep == 0 && digits[0] >= '5') {
@@ -275,7 +281,7 @@ DecimalDigits toDecimalDigits(double value, int significantDigits) {
         }
         return d;
     }
-    const bool roundUp = keep < kMaxDigits && digits[static_cast<std::size_t>(keep)] >= '5';
+    const bool roundUp = keep < kSourceDigits && digits[static_cast<std::size_t>(keep)] >= '5';
     digits.resize(static_cast<std::size_t>(keep));
     if (roundUp) {
         int k = keep - 1;
@@ -306,7 +312,7 @@ DecimalDigits toDecimalDigitsFixed(double value, int decimals) {
     DecimalDigits d = toDecimalDigits(value, exponent + decimals);
     // log10 may be off by one near powers of ten; the rounding above then
     // kept one digit too many or too few, so redo it with the true exponent.
-    const DecimalDigits probe = toDecimalDigits(value, kMaxDigits);
+    const DecimalDigits probe = toDecimalDigits(value, kSourceDigits);
     if (probe.exponent != exponent)
         d = toDecimalDigits(value, probe.exponent + decimals);
     return d;

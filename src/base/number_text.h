@@ -32,8 +32,9 @@ double strToFloat(std::string_view text, const FormatSettings& settings = format
 [[noreturn]] void raiseInvalidFloat(std::string_view text);
 
 // The decimal digits of a number: value = 0.d1d2d3... * 10^exponent, with no
-// trailing zeros in digits; zero has empty digits. Rounding to a digit
-// count rounds halves away from zero on the number's 18-digit expansion.
+// trailing zeros in digits; zero has empty digits. The number is first taken
+// to 15 significant digits (all a double holds for decimal input); rounding
+// to fewer digits then rounds halves away from zero.
 struct DecimalDigits {
     bool negative = false;
     std::string digits;
