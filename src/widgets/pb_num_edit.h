@@ -1,0 +1,73 @@
+// TPBNumEdit: a single-line, right-aligned edit box that accepts only a
+// number and shows it grouped by thousands while the user types. It holds its
+// text; the number is computed from the text only when the field reformats.
+// The separators are the current format settings' (the user's locale).
+#pragma once
+
+#include "widgets/num_edit_rules.h"
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace rq::widgets {
+
+class TPBNumEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TPBNumEdit(QWidget* parent = nullptr);
+
+    Qt::Alignment Alignment() const { return alignment(); }
+    void SetAlignment(Qt::Alignment alignment) { setAlignment(alignment); }
+    int Decimals() const { return decimals_; }
+    // Clamped to -1 ... 14, and to at most the maximum length - 2 when one is set.
+    void SetDecimals(int decimals);
+    TNumberFormat NumberFormat() const { return numberFormat_; }
+    void SetNumberFormat(TNumberFormat format) { numberFormat_ = format; }
+    double MinValue() const { return minValue_; }
+    void SetMinValue(double value) { minValue_ = value; }
+    double MaxValue() const { return maxValue_; }
+    void SetMaxValue(double value) { maxValue_ = value; }
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool on) { autoSelect_ = on; }
+
+    // The number the text stands for; raises the conversion failure.
+    double Value() const;
+    // Formats the number into the text (replaced only when it differs).
+    void SetValue(double value);
+
+    // Called instead of the built-in correction when the range check fails.
+    std::function<void(TPBNumEdit&)> OnInvalidEntry;
+
+    // Clipboard commands: the selection without thousands separators.
+    void CopyToClipboard() const;
+    void CutToClipboard();
+    void PasteFromClipboard();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    NumEditFormat format() const;
+    NumEditState state() const;
+    void apply(const NumEditState& state);
+    bool handleClipboardKey(QKeyEvent* event);
+    void typeCharacter(QChar c);
+    void deleteCharacter(bool backward);
+    void leave();
+    void checkRange();
+
+    int decimals_ = -1;
+    TNumberFormat numberFormat_ = TNumberFormat::Thousands;
+    double minValue_ = 0;
+    double maxValue_ = 0;
+    bool autoSelect_ = true;
+    bool selectOnClick_ = false; // entered by a mouse click: select on that click
+};
+
+} // namespace rq::widgets
