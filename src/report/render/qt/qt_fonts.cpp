@@ -1,0 +1,108 @@
+// Font registration and realisation with a small cache of raw fonts.
+#include "report/render/qt/qt_fonts.h"
+
+#include "base/font_substitution.h"
+#include "base/text1250.h"
+#include "report/render/rounding.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <tuple>
+
+namespace rq::report::render::qt {
+namespace {
+
+using FontKey = std::tuple<std::string, int, FontStyles>;
+
+std::map<FontKey, RealisedFont>& cache() {
+    // Never destroyed: raw fonts must not be released after the application
+    // object that owns the font engines is gone.
+    static auto* fonts = new std::map<FontKey, RealisedFont>;
+    return *fonts;
+}
+
+// The font's em size in pixels: a negative height is the character height
+// (the em), a positive one the cell height (ascent plus descent).
+qreal emPixels(const QRawFont& raw, int height) {
+    if (height < 0)
+        return -height;
+    if (height == 0)
+        return 16;
+    const qreal cell = raw.ascent() + raw.descent();
+    return cell > 0 ? height * raw.pixelSize() / cell : height;
+}
+
+RealisedFont makeFont(const CanvasFont& description) {
+    registerProgramFonts();
+    const auto* substitute = base::findFontSubstitute(description.name);
+    RealisedFont result;
+    QFont& font = result.font;
+    font.setFamily(
+        QString::fromStdString(base::cp1250ToUtf8(base::substituteFamily(description.name))));
+    font.setBold((description.style & fsBold) || (substitute && substitute->forceBold));
+    font.setItalic(description.style & fsItalic);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(100);
+    QRawFont probe = QRawFont::fromFont(font);
+    const qreal em = emPixels(probe, description.height);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
+    result.raw = QRawFont::fromFont(font);
+    result.raw.setPixelSize(em);
+    result.ascent = static_cast<int>(std::lround(result.raw.ascent()));
+    result.descent = static_cast<int>(std::lround(result.raw.descent()));
+    result.underline = description.style & fsUnderline;
+    result.strikeOut = description.style & fsStrikeOut;
+    result.advances.fill(-1);
+    return result;
+}
+
+} // namespace
+
+void registerProgramFonts() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const auto& entry : base::fontSubstitutes())
+            for (const auto& file : entry.files)
+                if (!file.empty() &&
+                    QFile::exists(QString::fromUtf8(file.data(), qsizetype(file.size()))))
+                    QFontDatabase::addApplicationFont(
+                        QString::fromUtf8(file.data(), qsizetype(file.size())));
+    });
+}
+
+quint32 RealisedFont::glyph(unsigned char byte) {
+    const QChar ch(static_cast<char16_t>(base::cp1250ToUnicode(byte)));
+    quint32 index = 0;
+    int count = 1;
+    raw.glyphIndexesForChars(&ch, 1, &index, &count);
+    return index;
+}
+
+int RealisedFont::advance(unsigned char byte) {
+    int& cached = advances[byte];
+    if (cached < 0) {
+        const quint32 index = glyph(byte);
+        QPointF size;
+        raw.advancesForGlyphIndexes(&index, &size, 1, QRawFont::UseDesignMetrics);
+        cached = roundEven(size.x());
+    }
+    return cached;
+}
+
+RealisedFont& realiseFont(const CanvasFont& font) {
+    auto& fonts = cache();
+    const FontKey key{font.name, font.height, font.style};
+    auto found = fonts.find(key);
+    if (found != fonts.end())
+        return found->second;
+    if (fonts.size() > 256)
+        fonts.clear(); // a report uses a handful of fonts; this bounds odd cases
+    return fonts.emplace(key, makeFont(font)).first->second;
+}
+
+} // namespace rq::report::render::qt
