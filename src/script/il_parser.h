@@ -17,6 +17,8 @@
 
 namespace rq::script {
 
+class TfsScript;
+
 // Source text of a unit named in a uses clause.
 using UnitReader = std::function<std::string(const std::string& unitName)>;
 
@@ -28,6 +30,9 @@ public:
     // Raises "Language '%s' not found".
     void SelectLanguage(std::string_view name);
     bool BuildIL(std::string_view source);
+    // Turns the IL into the script's items and statements; errors are
+    // stored in the script (message, IL position, unit).
+    void BuildProgram(TfsScript& script);
 
     TfsXMLDocument& IL() { return il_; }
     const std::string& ErrorMessage() const { return error_.message; }

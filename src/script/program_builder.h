@@ -1,0 +1,79 @@
+// Second phase: turns the IL document into a script's items and statements.
+// Scopes (the IL root, a routine, a unit) are built in two passes so that
+// routines can be called before their declaration. Expressions and
+// designators are built and type-checked in expression_builder.cpp.
+#pragma once
+
+#include "script/designator.h"
+#include "script/expression.h"
+#include "script/script.h"
+#include "script/xml_document.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rq::script {
+
+class ProgramBuilder {
+public:
+    ProgramBuilder(TfsScript& script, bool needDeclare, std::string unit);
+    // Builds the IL root as the script's scope; an error is stored in the
+    // script with the position of the IL element being handled.
+    void Build(TfsXMLItem& root);
+
+    // Expressions (expression_builder.cpp).
+    std::unique_ptr<TfsExpression> BuildExpression(const TfsXMLItem& expr, TfsScript& scope);
+    std::unique_ptr<TfsDesignator> BuildDesignator(const TfsXMLItem& dsgn, TfsScript& scope);
+    // Raises "Incompatible types: 'T', 'V'" unless a value of type value may
+    // be assigned to (or passed as) target.
+    void CheckAssignable(const TfsTypeInfo& target, const TfsTypeInfo& value);
+    bool Compatible(const TfsTypeInfo& left, const TfsTypeInfo& right) const;
+    TfsTypeInfo ResolveType(const std::string& name, TfsScript& scope) const;
+
+private:
+    struct WithEntry {
+        TfsVariable* hidden;         // holds the with-object while the body runs
+        TfsClassVariable* classItem; // its class, whose members resolve by name
+    };
+
+    void Note(const TfsXMLItem& item);
+    void BuildScope(TfsXMLItem& scope, TfsScript& script, TfsStatementList& list);
+    void DeclareRoutines(TfsXMLItem& scope, TfsScript& script);
+    void DeclareRoutine(TfsXMLItem& item, TfsScript& script);
+    void DeclareParameters(const TfsXMLItem& parameters, TfsProcVariable& proc);
+    void BuildItem(TfsXMLItem& item, TfsScript& script, TfsStatementList& list);
+    void BuildChildren(TfsXMLItem& item, TfsScript& script, TfsStatementList& list);
+    void BuildUses(TfsXMLItem& item, TfsScript& script, TfsStatementList& list);
+    void DeclareVars(const TfsXMLItem& item, TfsScript& script, TfsStatementList& list);
+    void DeclareConst(const TfsXMLItem& item, TfsScript& script);
+    Variant InitialValue(const TfsTypeInfo& type) const;
+    Variant ArrayValue(const TfsXMLItem& array, const TfsTypeInfo& element, TfsScript& scope,
+                       int dim);
+    std::unique_ptr<TfsStatement> BuildStatement(TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildAssign(const TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildCase(TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildFor(TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildTry(TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildWith(TfsXMLItem& item, TfsScript& script, int first);
+    std::unique_ptr<TfsSetExpression> BuildSet(const TfsXMLItem& set, TfsScript& scope);
+
+    // Expression helpers (expression_builder.cpp).
+    std::unique_ptr<TfsExpressionNode> Operand(const TfsXMLItem& item, TfsScript& scope);
+    TfsTypeInfo Check(TfsExpressionNode& node);
+    void CheckOperator(TfsOperatorNode& node, const TfsTypeInfo& l, const TfsTypeInfo& r);
+    void AddArguments(TfsDesignatorItem& step, const std::vector<const TfsXMLItem*>& args,
+                      TfsScript& scope);
+    [[noreturn]] void Fail(const std::string& pos, const std::string& message);
+
+    TfsScript& script_;                          // the compiling script
+    bool needDeclare_;                           // undeclared names are errors
+    std::string unit_;                           // unit being built, "" for the main text
+    std::string pos_;                            // pos of the IL element being handled
+    std::vector<WithEntry> withList_;            // open with-statements, innermost last
+    std::map<std::string, std::string> aliases_; // type alias (upper) -> type name
+    int hiddenCount_ = 0;                        // names of with-variables
+};
+
+} // namespace rq::script

@@ -1,0 +1,180 @@
+// Running statements. Loops stop on Break or Exit and clear Continue after
+// each pass and Break at the end; try/finally runs its list with Exit
+// cleared and restores it afterwards.
+#include "script/statements.h"
+
+#include "script/script.h"
+
+#include <exception>
+
+namespace rq::script {
+
+namespace base = rq::base;
+
+TfsStatement::TfsStatement(TfsScript& script, std::string pos, std::string unit)
+    : script_(&script), pos_(std::move(pos)), unit_(std::move(unit)) {}
+
+TfsStatement::~TfsStatement() = default;
+
+void TfsStatement::Exec() {
+    script_->RunLine(unit_, pos_);
+    if (!script_->Flags().Terminated)
+        Run();
+}
+
+void TfsStatementList::Run(TfsScript& script) {
+    const RunFlags& flags = script.Flags();
+    for (const auto& statement : list_) {
+        if (flags.Terminated)
+            return;
+        statement->Exec();
+        if (flags.StopsList())
+            return;
+    }
+}
+
+void TfsAssignmentStmt::Run() {
+    Variant v;
+    value->Eval(v);
+    target->Write(std::move(v));
+}
+
+void TfsCompoundAssignStmt::Run() {
+    Variant current, operand;
+    target->Read(current);
+    value->Eval(operand);
+    switch (op_) {
+    case TfsCompoundOp::Plus:
+        target->Write(base::add(current, operand));
+        break;
+    case TfsCompoundOp::Minus:
+        target->Write(base::subtract(current, operand));
+        break;
+    case TfsCompoundOp::Mul:
+        target->Write(base::multiply(current, operand));
+        break;
+    case TfsCompoundOp::Div:
+        target->Write(base::divide(current, operand));
+        break;
+    }
+}
+
+void TfsCallStmt::Run() {
+    Variant ignored;
+    designator->Read(ignored);
+}
+
+void TfsIfStmt::Run() {
+    if (condition->EvalBool())
+        thenList.Run(*script_);
+    else
+        elseList.Run(*script_);
+}
+
+void TfsCaseStmt::Run() {
+    Variant value;
+    selector->Eval(value);
+    for (TfsCaseSelector& s : selectors) {
+        if (s.set->Contains(value)) {
+            s.statements.Run(*script_);
+            return;
+        }
+    }
+    elseList.Run(*script_);
+}
+
+namespace {
+
+// After a loop body: true when the loop must stop; Continue is consumed.
+bool LoopStops(RunFlags& flags) {
+    flags.Continue = false;
+    return flags.Break || flags.Exit || flags.Terminated;
+}
+
+} // namespace
+
+void TfsRepeatStmt::Run() {
+    RunFlags& flags = script_->Flags();
+    for (;;) {
+        body.Run(*script_);
+        if (LoopStops(flags))
+            break;
+        if (condition->EvalBool() != inverse)
+            break;
+    }
+    flags.Break = false;
+}
+
+void TfsWhileStmt::Run() {
+    RunFlags& flags = script_->Flags();
+    while (condition->EvalBool()) {
+        body.Run(*script_);
+        if (LoopStops(flags))
+            break;
+    }
+    flags.Break = false;
+}
+
+void TfsForStmt::Run() {
+    RunFlags& flags = script_->Flags();
+    const std::int32_t from = begin->EvalInt();
+    const std::int32_t to = end->EvalInt();
+    Variant* slot = variable->Slot();
+    const std::int64_t step = down ? -1 : 1;
+    for (std::int64_t i = from; down ? i >= to : i <= to; i += step) {
+        if (slot != nullptr)
+            *slot = Variant(static_cast<int>(i));
+        else
+            variable->Write(Variant(), Variant(static_cast<int>(i)));
+        body.Run(*script_);
+        if (LoopStops(flags))
+            break;
+    }
+    flags.Break = false;
+}
+
+void TfsTryStmt::Run() {
+    if (isExcept) {
+        try {
+            body.Run(*script_);
+        } catch (const std::exception&) {
+            handler.Run(*script_);
+        }
+        return;
+    }
+    RunFlags& flags = script_->Flags();
+    auto runFinally = [&] {
+        const bool exit = flags.Exit;
+        flags.Exit = false;
+        handler.Run(*script_);
+        flags.Exit = flags.Exit || exit;
+    };
+    try {
+        body.Run(*script_);
+    } catch (...) {
+        runFinally();
+        throw;
+    }
+    runFinally();
+}
+
+void TfsBreakStmt::Run() {
+    script_->Flags().Break = true;
+}
+
+void TfsContinueStmt::Run() {
+    script_->Flags().Continue = true;
+}
+
+void TfsExitStmt::Run() {
+    script_->Flags().Exit = true;
+}
+
+void TfsWithStmt::Run() {
+    Variant object;
+    designator->Read(object);
+    hidden->SetValue(std::move(object));
+    body.Run(*script_);
+}
+
+} // namespace rq::script
