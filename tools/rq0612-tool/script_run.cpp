@@ -1,0 +1,27 @@
+// Failure reporting of the script subcommands.
+#include "script_run.h"
+
+#include "base/text1250.h"
+#include "script/script.h"
+
+#include <exception>
+#include <iostream>
+
+namespace rq::tool {
+
+int reportCompileError(const rq::script::TfsScript& script) {
+    std::cerr << rq::base::cp1250ToUtf8(script.ErrorPos() + ": " + script.ErrorMsg()) << '\n';
+    return kCompileErrorExit;
+}
+
+int runGuarded(const std::function<void()>& body) {
+    try {
+        body();
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << rq::base::cp1250ToUtf8(e.what()) << '\n';
+        return kRuntimeErrorExit;
+    }
+}
+
+} // namespace rq::tool
