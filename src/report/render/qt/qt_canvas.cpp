@@ -8,9 +8,9 @@
 #include "report/render/draw_text.h"
 #include "report/render/qt/qt_fonts.h"
 
-#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QRegion>
 
@@ -96,37 +96,39 @@ void QtCanvas::textExtentEx(std::string_view text, std::span<int> cumulative) {
         cumulative[i] = sum += font.advance(static_cast<unsigned char>(text[i]));
 }
 
+// Glyphs are filled as outlines, so that their shapes scale exactly with the
+// unhinted metrics on every device and reach printers as vectors.
 // Right-to-left reading needs no reordering here: Windows-1250 has no
-// right-to-left letters, so the characters are placed in their order.
+// right-to-left letters, so characters keep their order.
 void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string_view text,
                        std::span<const int> advances) {
     if (text.empty())
         return;
     RealisedFont& font = realiseFont(font_);
-    QVector<quint32> glyphs;
-    QVector<QPointF> positions;
+    QPainterPath path;
     qreal x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        glyphs.append(font.glyph(static_cast<unsigned char>(text[i])));
-        positions.append(QPointF(x, font.ascent));
-        x += i < advances.size() ? advances[i] : font.advance(static_cast<unsigned char>(text[i]));
+        const auto byte = static_cast<unsigned char>(text[i]);
+        path.addPath(font.outline(byte).translated(x, font.ascent));
+        x += i < advances.size() ? advances[i] : font.advance(byte);
     }
-    QGlyphRun run;
-    run.setRawFont(font.raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    run.setUnderline(font.underline);
-    run.setStrikeOut(font.strikeOut);
+    const qreal thickness = std::max<qreal>(1, font.raw.lineThickness());
+    if (font.underline)
+        path.addRect(QRectF(0, font.ascent + font.raw.underlinePosition(), x, thickness));
+    if (font.strikeOut)
+        path.addRect(QRectF(0, font.ascent - font.raw.xHeight() / 2 - thickness / 2, x, thickness));
     painter_->save();
     if (options & ETO_CLIPPED)
         painter_->setClipRect(toQRect(clip),
                               painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setPen(toQColor(font_.color));
     painter_->translate(at.x, at.y);
     if (font_.escapement != 0)
         painter_->rotate(-font_.escapement / 10.0);
-    painter_->drawGlyphRun(QPointF(0, 0), run);
+    painter_->fillPath(path, toQColor(font_.color));
+    if (font.emboldenWidth > 0)
+        painter_->strokePath(path, QPen(toQColor(font_.color), font.emboldenWidth, Qt::SolidLine,
+                                        Qt::RoundCap, Qt::RoundJoin));
     painter_->restore();
 }
 

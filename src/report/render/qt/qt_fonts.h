@@ -13,9 +13,11 @@
 #include "report/render/canvas.h"
 
 #include <QFont>
+#include <QPainterPath>
 #include <QRawFont>
 
 #include <array>
+#include <bitset>
 
 namespace rq::report::render::qt {
 
@@ -30,10 +32,17 @@ struct RealisedFont {
     int descent = 0; // whole pixels below it
     bool underline = false;
     bool strikeOut = false;
+    // Pen width that thickens the outlines of a bold cut whose file carries
+    // bold metrics but regular outlines (the Tahoma stand-in does); 0 otherwise.
+    qreal emboldenWidth = 0;
     // Advance of each Windows-1250 byte in whole pixels; -1 until measured.
     std::array<int, 256> advances{};
+    // Outline of each byte's glyph, origin on the baseline; made on first use.
+    std::array<QPainterPath, 256> outlines;
+    std::bitset<256> outlined;
     quint32 glyph(unsigned char byte);
     int advance(unsigned char byte);
+    const QPainterPath& outline(unsigned char byte);
 };
 
 // The realised font of a description (face through the substitution table,
