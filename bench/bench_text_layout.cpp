@@ -17,7 +17,7 @@ using namespace rq::report::render;
 
 // Made once and never destroyed: the benchmark runner ends the process.
 void ensureApplication() {
-    static QGuiApplication* app = [] {
+    [[maybe_unused]] static QGuiApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char name[] = "rq0612-bench";
