@@ -374,7 +374,8 @@ bool Variant::toBoolean() const {
 DateTime Variant::toDate() const {
     if (isString()) {
         DateTime value = 0;
-        if (!tryStrToDateTime(ansiText(*this), value))
+        const std::string text = ansiText(*this);
+        if (!tryStrToDateTime(text, value) && !tryStrToFloat(text, value))
             raiseVariantCast(type_, VarType::Date);
         return value;
     }

@@ -24,6 +24,7 @@
 //   Double/Single with number | Double                             | numeric
 //   Currency with number      | Currency (/ gives Double)          | numeric
 //   Date with number          | + and - give Date, others Double   | numeric
+//   Date with String          | as Date with number                | the string as a date
 //   Object, Array             | EVariantError "Invalid variant     | objects: = and <> by
 //                             | operation"                         | identity; others raise
 //
@@ -39,7 +40,8 @@
 // shortest text of 15 digits; dates DateTimeToStr; Booleans "True"/"False").
 // Number conversions of Null raise "Could not convert variant of type (Null)
 // into type (Integer)" (and so on); strings convert with the current format
-// settings; float to integer rounds halves to even.
+// settings (toDate reads a date-time text or a number); float to integer
+// rounds halves to even.
 #pragma once
 
 #include "base/date_time.h"

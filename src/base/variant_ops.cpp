@@ -359,6 +359,8 @@ VarCompare compare(const Variant& a, const Variant& b) {
         if ((booleanLike(a) || a.isString()) && (booleanLike(b) || b.isString()))
             return threeWay(int{a.toBoolean()}, int{b.toBoolean()});
     }
+    if ((a.type() == VarType::Date && b.isString()) || (b.type() == VarType::Date && a.isString()))
+        return threeWay(a.toDate(), b.toDate());
     const bool integral = (a.isOrdinal() || a.isEmpty()) && (b.isOrdinal() || b.isEmpty());
     if (integral)
         return threeWay(a.toInt64(), b.toInt64());

@@ -141,6 +141,10 @@ TEST_F(VariantTest, ConversionsFollowTheCurrentDecimalSeparator) {
 
 TEST_F(VariantTest, StringsConvertToDates) {
     EXPECT_EQ(Variant("1/2/2000").toDate(), encodeDate(2000, 1, 2));
+    EXPECT_EQ(Variant("36526.5").toDate(), 36526.5);
+    EXPECT_TRUE(equals(Variant::fromDate(encodeDate(2000, 1, 2)), Variant("1/2/2000")));
+    EXPECT_EQ(compare(Variant("1/3/2000"), Variant::fromDate(encodeDate(2000, 1, 2))),
+              VarCompare::Greater);
     EXPECT_EQ(errorOf([] { (void)Variant("soon").toDate(); }),
               "Could not convert variant of type (String) into type (Date)");
 }
