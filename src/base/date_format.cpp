@@ -5,7 +5,6 @@
 #include "base/text1250.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace rq::base {
 namespace {
@@ -19,9 +18,10 @@ bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
 }
 
 std::string padded(int number, int minDigits) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*d", minDigits, number);
-    return buf;
+    std::string digits = std::to_string(number < 0 ? -static_cast<long long>(number) : number);
+    if (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
+    return number < 0 ? "-" + digits : digits;
 }
 
 // One formatting run. Nested pictures (the short date format inside "c", ...)

@@ -4,8 +4,8 @@
 #include "base/exceptions.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -208,38 +208,46 @@ std::int64_t strToInt64(std::string_view text) {
 bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& settings) {
     std::size_t i = 0;
     const std::size_t n = text.size();
+    auto digitsInto = [&](std::string& to) {
+        int count = 0;
+        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++count)
+            to += text[i];
+        return count;
+    };
     while (i < n && isBlank(text[i]))
         ++i;
-    std::string plain; // the number rewritten for strtod in the C locale
+    // The number rewritten in the C form for from_chars, which ignores the
+    // process locale.
+    std::string plain;
     if (i < n && (text[i] == '+' || text[i] == '-'))
-        plain += text[i++];
-    int digits = 0;
-    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-        plain += text[i];
+        plain += text[i++] == '-' ? "-" : "";
+    int digits = digitsInto(plain);
     if (i < n && text[i] == settings.DecimalSeparator) {
         plain += '.';
-        for (++i; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-            plain += text[i];
+        ++i;
+        digits += digitsInto(plain);
     }
     if (digits == 0)
         return false;
+    bool tinyExponent = false;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        std::string exponent;
+        std::string exponent = "e";
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            exponent += text[i++];
-        int expDigits = 0;
-        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++expDigits)
-            exponent += text[i];
-        if (expDigits > 0)
-            plain += "e" + exponent;
+            exponent += text[i++] == '-' ? "-" : "";
+        tinyExponent = exponent == "e-";
+        if (digitsInto(exponent) > 0)
+            plain += exponent;
     }
     while (i < n && isBlank(text[i]))
         ++i;
     if (i != n)
         return false;
-    const double parsed = std::strtod(plain.c_str(), nullptr);
-    if (std::isinf(parsed))
+    double parsed = 0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
+    if (ec == std::errc::result_out_of_range && tinyExponent)
+        parsed = 0; // underflow: the value is too small to tell from zero
+    else if (ec != std::errc() || end != plain.data() + plain.size() || std::isinf(parsed))
         return false;
     value = parsed;
     return true;
@@ -263,9 +271,11 @@ DecimalDigits toDecimalDigits(double value, int significantDigits) {
         d.negative = false;
         return d;
     }
+    // "d.dddddddddddddde+XX" from to_chars, which ignores the process locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", kSourceDigits - 1, std::fabs(value));
-    // buf: "d.dddddddddddddde+XX"
+    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                       std::chars_format::scientific, kSourceDigits - 1);
+    *written.ptr = '\0';
     std::string digits(1, buf[0]);
     digits.append(buf + 2, static_cast<std::size_t>(kSourceDigits - 1));
     d.exponent = std::atoi(buf + kSourceDigits + 2) + 1;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -160,6 +161,20 @@ TEST(NumberText, CurrToStrIsExact) {
     EXPECT_EQ(currToStr(123456, s), "12.3456");
     EXPECT_EQ(currToStr(-5000, s), "-0.5");
     EXPECT_EQ(currToStr(std::numeric_limits<std::int64_t>::min(), s), "-922337203685477.5808");
+}
+
+// The desktop program runs with the user's C locale (Qt sets it), whose
+// decimal comma must not leak into the conversions.
+TEST(NumberText, IgnoresTheProcessLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    const FormatSettings s;
+    const std::string text = floatToStr(strToFloat("1.25", s), s);
+    const std::string exponent = floatToStrF(1234.5, FloatFormat::Exponent, 5, 2, s);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(text, "1.25");
+    EXPECT_EQ(exponent, "1.2345E+03");
 }
 
 } // namespace
