@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <locale.h>
 
 namespace rq::base {
 namespace {
@@ -166,13 +167,17 @@ TEST(NumberText, CurrToStrIsExact) {
 // The desktop program runs with the user's C locale (Qt sets it), whose
 // decimal comma must not leak into the conversions.
 TEST(NumberText, IgnoresTheProcessLocale) {
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    if (!std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+    locale_t comma = newlocale(LC_NUMERIC_MASK, "hu_HU.UTF-8", static_cast<locale_t>(nullptr));
+    if (comma == static_cast<locale_t>(nullptr))
+        comma = newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", static_cast<locale_t>(nullptr));
+    if (comma == static_cast<locale_t>(nullptr))
         GTEST_SKIP() << "no locale with a decimal comma installed";
+    const locale_t previous = uselocale(comma);
     const FormatSettings s;
     const std::string text = floatToStr(strToFloat("1.25", s), s);
     const std::string exponent = floatToStrF(1234.5, FloatFormat::Exponent, 5, 2, s);
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    uselocale(previous);
+    freelocale(comma);
     EXPECT_EQ(text, "1.25");
     EXPECT_EQ(exponent, "1.2345E+03");
 }
