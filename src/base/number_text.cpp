@@ -328,6 +328,39 @@ DecimalDigits toDecimalDigitsFixed(double value, int decimals) {
     return d;
 }
 
+namespace {
+
+// Fixed notation when the number has at most `precision` integer digits and
+// is not below 0.00001, else scientific with the shortest mantissa.
+std::string generalText(double value, int precision, int minExpDigits, char sep) {
+    const DecimalDigits d = toDecimalDigits(value, precision);
+    if (d.digits.empty())
+        return "0";
+    const std::string sign = d.negative ? "-" : "";
+    if (d.exponent > precision || d.exponent < -4)
+        return sign + scientificText(d, 0, sep, false, minExpDigits);
+    const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
+    return sign + fixedText(d, decimals, sep, '\0');
+}
+
+// Fixed, Number and Currency: `decimals` decimals, at most `precision`
+// significant digits; too many integer digits fall back to the general form.
+std::string fixedFamilyText(double value, FloatFormat format, int precision, int decimals,
+                            const FormatSettings& s) {
+    const DecimalDigits whole = toDecimalDigits(value, precision);
+    if (whole.exponent > precision)
+        return generalText(value, precision, 0, s.DecimalSeparator);
+    DecimalDigits d = toDecimalDigitsFixed(value, decimals);
+    const char thousands = format == FloatFormat::Fixed ? '\0' : s.ThousandSeparator;
+    if (format == FloatFormat::Currency)
+        return currencyText(fixedText(d, decimals, s.DecimalSeparator, thousands), d.negative, s);
+    if (static_cast<int>(d.digits.size()) > precision)
+        d = whole;
+    return (d.negative ? "-" : "") + fixedText(d, decimals, s.DecimalSeparator, thousands);
+}
+
+} // namespace
+
 std::string floatToStrF(double value, FloatFormat format, int precision, int digits,
                         const FormatSettings& settings) {
     if (!std::isfinite(value))
@@ -335,34 +368,16 @@ std::string floatToStrF(double value, FloatFormat format, int precision, int dig
     precision = std::clamp(precision, 1, kMaxDigits);
     digits = std::clamp(digits, 0, kMaxDigits);
     const char sep = settings.DecimalSeparator;
-    if (format == FloatFormat::Exponent) {
+    switch (format) {
+    case FloatFormat::Exponent: {
         const DecimalDigits d = toDecimalDigits(value, precision);
         return (d.negative ? "-" : "") + scientificText(d, precision, sep, true, digits);
     }
-    if (format == FloatFormat::General) {
-        const DecimalDigits d = toDecimalDigits(value, precision);
-        if (d.digits.empty())
-            return "0";
-        const std::string sign = d.negative ? "-" : "";
-        if (d.exponent > precision || d.exponent < -4)
-            return sign + scientificText(d, 0, sep, false, digits);
-        const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
-        return sign + fixedText(d, decimals, sep, '\0');
+    case FloatFormat::General:
+        return generalText(value, precision, digits, sep);
+    default:
+        return fixedFamilyText(value, format, precision, digits, settings);
     }
-    // Fixed, Number and Currency: too many integer digits fall back to the
-    // general form.
-    const DecimalDigits whole = toDecimalDigits(value, precision);
-    if (whole.exponent > precision)
-        return floatToStrF(value, FloatFormat::General, precision, 0, settings);
-    DecimalDigits d = toDecimalDigitsFixed(value, digits);
-    if (static_cast<int>(d.digits.size()) > precision)
-        d = whole;
-    const char thousands = format == FloatFormat::Fixed ? '\0' : settings.ThousandSeparator;
-    if (format == FloatFormat::Currency) {
-        d = toDecimalDigitsFixed(value, digits);
-        return currencyText(fixedText(d, digits, sep, thousands), d.negative, settings);
-    }
-    return (d.negative ? "-" : "") + fixedText(d, digits, sep, thousands);
 }
 
 std::string floatToStr(double value, const FormatSettings& settings) {
