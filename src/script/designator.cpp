@@ -116,7 +116,11 @@ void TfsVariableDesignator::Write(Variant&& value) {
 }
 
 Variant* TfsVariableDesignator::Slot() {
-    return items[0].ref->Slot();
+    if (!bound_) {
+        slot_ = items[0].ref->Slot();
+        bound_ = true;
+    }
+    return slot_;
 }
 
 Variant* TfsArrayDesignator::Element(bool forWrite) {

@@ -49,6 +49,11 @@ public:
     void Read(Variant& out) override;
     void Write(Variant&& value) override;
     Variant* Slot() override;
+
+private:
+    // The variable's stored value, looked up once: items never move.
+    Variant* slot_ = nullptr;
+    bool bound_ = false;
 };
 
 // A variable's array indexed one or more times: a[i], a[i, j], a[i][j].

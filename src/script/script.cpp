@@ -262,13 +262,4 @@ bool TfsScript::HasRunLine() const {
     return false;
 }
 
-void TfsScript::RunLine(const std::string& unit, const std::string& pos) {
-    for (TfsScript* s = this; s != nullptr; s = s->parent_) {
-        if (s->OnRunLine) {
-            s->OnRunLine(*this, unit, pos);
-            return;
-        }
-    }
-}
-
 } // namespace rq::script

@@ -101,7 +101,14 @@ public:
     const std::map<std::string, std::string>& LineRegistry() const { return lineRegistry_; }
     void RegisterLine(const std::string& unit, const std::string& pos);
     // Dispatches OnRunLine to the first script in the chain that has one.
-    void RunLine(const std::string& unit, const std::string& pos);
+    void RunLine(const std::string& unit, const std::string& pos) {
+        for (TfsScript* s = this; s != nullptr; s = s->parent_) {
+            if (s->OnRunLine) {
+                s->OnRunLine(*this, unit, pos);
+                return;
+            }
+        }
+    }
     // True when some script in the chain listens to OnRunLine.
     bool HasRunLine() const;
 

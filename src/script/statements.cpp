@@ -4,7 +4,9 @@
 #include "script/statements.h"
 
 #include "script/script.h"
+#include "script/value_store.h"
 
+#include <cstdint>
 #include <exception>
 
 namespace rq::script {
@@ -39,24 +41,68 @@ void TfsAssignmentStmt::Run() {
     target->Write(std::move(v));
 }
 
-void TfsCompoundAssignStmt::Run() {
-    Variant current, operand;
-    target->Read(current);
-    value->Eval(operand);
-    switch (op_) {
+namespace {
+
+bool IsWholeNumber(const Variant& v) {
+    return v.type() == base::VarType::Integer || v.type() == base::VarType::Int64;
+}
+
+// Integer +, -, * as the variant operators compute them (Integer, Int64 when
+// the result leaves 32 bits); false when the result leaves 64 bits too.
+bool WholeNumberOp(TfsCompoundOp op, std::int64_t a, std::int64_t b, Variant& out) {
+    std::int64_t r = 0;
+    const bool overflow = op == TfsCompoundOp::Plus    ? __builtin_add_overflow(a, b, &r)
+                          : op == TfsCompoundOp::Minus ? __builtin_sub_overflow(a, b, &r)
+                                                       : __builtin_mul_overflow(a, b, &r);
+    if (overflow)
+        return false;
+    StoreWholeNumber(out, r);
+    return true;
+}
+
+Variant VariantOp(TfsCompoundOp op, const Variant& current, const Variant& operand) {
+    switch (op) {
     case TfsCompoundOp::Plus:
-        target->Write(base::add(current, operand));
-        break;
+        return base::add(current, operand);
     case TfsCompoundOp::Minus:
-        target->Write(base::subtract(current, operand));
-        break;
+        return base::subtract(current, operand);
     case TfsCompoundOp::Mul:
-        target->Write(base::multiply(current, operand));
-        break;
-    case TfsCompoundOp::Div:
-        target->Write(base::divide(current, operand));
-        break;
+        return base::multiply(current, operand);
+    default:
+        return base::divide(current, operand);
     }
+}
+
+} // namespace
+
+// Works on the variable's stored value in place when it has one; whole
+// numbers are combined without the general variant operators.
+void TfsCompoundAssignStmt::Run() {
+    if (!bound_) {
+        TfsDesignator* d = value->AsDesignator();
+        operandSlot_ = d != nullptr ? d->Slot() : nullptr;
+        bound_ = true;
+    }
+    if (operandSlot_ != nullptr) {
+        Combine(*operandSlot_);
+        return;
+    }
+    Variant operand;
+    value->Eval(operand);
+    Combine(operand);
+}
+
+void TfsCompoundAssignStmt::Combine(const Variant& right) {
+    if (Variant* slot = target->Slot()) {
+        if (op_ != TfsCompoundOp::Div && IsWholeNumber(*slot) && IsWholeNumber(right) &&
+            WholeNumberOp(op_, slot->toInt64(), right.toInt64(), *slot))
+            return;
+        *slot = VariantOp(op_, *slot, right);
+        return;
+    }
+    Variant current;
+    target->Read(current);
+    target->Write(VariantOp(op_, current, right));
 }
 
 void TfsCallStmt::Run() {
@@ -123,7 +169,7 @@ void TfsForStmt::Run() {
     const std::int64_t step = down ? -1 : 1;
     for (std::int64_t i = from; down ? i >= to : i <= to; i += step) {
         if (slot != nullptr)
-            *slot = Variant(static_cast<int>(i));
+            StoreInt(*slot, static_cast<std::int32_t>(i));
         else
             variable->Write(Variant(), Variant(static_cast<int>(i)));
         body.Run(*script_);

@@ -70,7 +70,11 @@ public:
     void Run() override;
 
 private:
+    void Combine(const Variant& right);
+
     TfsCompoundOp op_;
+    const Variant* operandSlot_ = nullptr; // the operand when it is a plain variable
+    bool bound_ = false;                   // operandSlot_ looked up
 };
 
 class TfsAssignPlusStmt : public TfsCompoundAssignStmt {

@@ -1,0 +1,80 @@
+// Script engine speed: compiling a 200-line program, evaluating a cached
+// report expression, and an interpreted counting loop.
+#include "script/expression_cache.h"
+#include "script/global_library.h"
+#include "script/routine.h"
+#include "script/script.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using rq::script::TfsScript;
+
+// 200 lines: declarations, routines with parameters, loops, case, try.
+std::vector<std::string> TwoHundredLines() {
+    std::vector<std::string> lines{"var total, i: Integer; name: String;"};
+    for (int r = 0; lines.size() < 190; ++r) {
+        const std::string n = std::to_string(r);
+        const std::vector<std::string> routine = {
+            "function Step" + n + "(x: Integer; var acc: Integer): Integer;",
+            "var k: Integer; s: String;",
+            "begin",
+            "  s := 'step' + 'name';",
+            "  for k := 1 to x do",
+            "  begin",
+            "    if (k mod 3 = 0) and (k > 1) then acc := acc + k * 2",
+            "    else acc := acc - 1;",
+            "  end;",
+            "  case x of 1, 2: Result := 1; 3..9: Result := 2; else Result := 3 end;",
+            "  try acc := acc div (x + 1) except acc := 0 end;",
+            "  while acc > 100 do acc := acc - 100;",
+            "end;",
+        };
+        lines.insert(lines.end(), routine.begin(), routine.end());
+    }
+    lines.push_back("begin");
+    while (lines.size() < 199)
+        lines.push_back("  total := total + Step0(i, total);");
+    lines.push_back("end.");
+    return lines;
+}
+
+void BM_CompileTwoHundredLines(benchmark::State& state) {
+    const std::vector<std::string> lines = TwoHundredLines();
+    for (auto _ : state) {
+        TfsScript script(&rq::script::fsGlobalUnit());
+        script.Lines = lines;
+        if (!script.Compile())
+            state.SkipWithError(script.ErrorMsg().c_str());
+        benchmark::DoNotOptimize(script.Count());
+    }
+}
+BENCHMARK(BM_CompileTwoHundredLines)->Unit(benchmark::kMillisecond);
+
+void BM_CachedExpressionMillionCalls(benchmark::State& state) {
+    TfsScript program(&rq::script::fsGlobalUnit());
+    program.AddVariable("a", "Integer", rq::base::Variant(20));
+    program.AddVariable("b", "Integer", rq::base::Variant(2));
+    rq::script::TfsExpressionCache cache(program);
+    const std::string expression = "a * 2 + b";
+    cache.Prepare(expression);
+    for (auto _ : state) {
+        for (int i = 0; i < 1'000'000; ++i)
+            benchmark::DoNotOptimize(cache.Calc(expression));
+    }
+}
+BENCHMARK(BM_CachedExpressionMillionCalls)->Unit(benchmark::kMillisecond);
+
+void BM_ForLoopTenMillion(benchmark::State& state) {
+    TfsScript script(&rq::script::fsGlobalUnit());
+    script.Lines = {"var i, s: Integer;", "begin", "  for i := 1 to 10000000 do s := s + i",
+                    "end."};
+    if (!script.Compile())
+        state.SkipWithError(script.ErrorMsg().c_str());
+    for (auto _ : state)
+        script.Execute();
+}
+BENCHMARK(BM_ForLoopTenMillion)->Unit(benchmark::kMillisecond);
+
+} // namespace
