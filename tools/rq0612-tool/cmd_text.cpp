@@ -136,7 +136,11 @@ bool parse(const Args& args, TextOptions& o) {
             return false;
         }
     }
-    return o.scale > 0;
+    if (o.scale <= 0) {
+        usageError(kName, "--scale must be positive");
+        return false;
+    }
+    return true;
 }
 
 std::vector<std::string> readLines() {
