@@ -112,3 +112,38 @@ TEST(QtCanvas, PointSizeFollowsTheCanvasResolution) {
 
 } // namespace
 } // namespace rq::report::render::qt
+
+namespace rq::report::render::qt {
+namespace {
+
+TEST(QtCanvas, ScreenCanvasIs96DpiWhateverTheDevice) {
+    QImage image(60, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(23622); // 600 dpi
+    image.setDotsPerMeterY(23622);
+    {
+        auto canvas = QtCanvas::screen(&image);
+        EXPECT_EQ(canvas->dpiX(), ScreenDpi);
+        EXPECT_FALSE(canvas->isPrinter());
+        canvas->brush() = {clBlack, BrushStyle::bsSolid};
+        canvas->fillRect({0, 0, 10, 10});
+    }
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::black));
+}
+
+TEST(QtCanvas, RotatedTextTurnsAboutItsStartPoint) {
+    QtImageCanvas canvas({100, 100});
+    canvas.font().name = "Tahoma";
+    canvas.font().height = -20;
+    canvas.font().escapement = 900; // reading upwards
+    const std::string text = "WWWW";
+    std::vector<int> advances(text.size(), 15);
+    canvas.textOut({50, 90}, 0, {}, text, advances);
+    // The run goes up from (50, 90) with its cell to the right of x = 50.
+    EXPECT_GT(inkIn(canvas.image(), {50, 25, 25, 65}), 100);
+    EXPECT_EQ(inkIn(canvas.image(), {0, 0, 45, 100}), 0);
+    EXPECT_EQ(inkIn(canvas.image(), {0, 92, 100, 8}), 0);
+}
+
+} // namespace
+} // namespace rq::report::render::qt
