@@ -121,7 +121,7 @@ void ProgramBuilder::DeclareParameters(const TfsXMLItem& parameters, TfsProcVari
             if (init >= 0 && group[init].Count() > 0) {
                 auto value = BuildExpression(group[init][0], proc.Prog());
                 CheckAssignable(type, value->Type());
-                param.SetDefValue(value->Value());
+                param.SetDefValue(ConstantValue(*value));
             }
             proc.Prog().AddShared(param);
         }
@@ -204,29 +204,56 @@ Variant ProgramBuilder::InitialValue(const TfsTypeInfo& type) const {
     }
 }
 
+namespace {
+
+bool CallsRoutine(const TfsExpressionNode* node) {
+    if (node == nullptr)
+        return false;
+    if (const auto* d = dynamic_cast<const TfsDesignatorNode*>(node)) {
+        for (const TfsDesignatorItem& item : d->Designator().items) {
+            if (item.proc != nullptr)
+                return true;
+            for (const auto& arg : item.args) {
+                if (CallsRoutine(&arg->Root()))
+                    return true;
+            }
+        }
+    }
+    return CallsRoutine(node->left.get()) || CallsRoutine(node->right.get());
+}
+
+} // namespace
+
+Variant ProgramBuilder::ConstantValue(TfsExpression& expression) {
+    if (CallsRoutine(&expression.Root()))
+        raiseScriptError("Constant expression expected");
+    return expression.Value();
+}
+
 // An array value for the dimensions from dim on: "[low..high]" gives
-// high + 1 elements indexed directly, "[n]" gives n elements from 0.
+// high + 1 elements indexed directly, "[n]" gives n elements from 0. budget
+// counts down the elements all dimensions together may still make.
 Variant ProgramBuilder::ArrayValue(const TfsXMLItem& array, const TfsTypeInfo& element,
-                                   TfsScript& scope, int dim) {
+                                   TfsScript& scope, int dim, std::int64_t& budget) {
     if (dim >= array.Count())
         return InitialValue(element);
     const TfsXMLItem& d = array[dim];
     Note(d);
     std::int64_t size = 0;
     if (d.Count() >= 2) {
-        const std::int64_t low = BuildExpression(d[0], scope)->Value().toInteger();
-        size = BuildExpression(d[1], scope)->Value().toInteger() + 1;
+        const std::int64_t low = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
+        size = std::int64_t{ConstantValue(*BuildExpression(d[1], scope)).toInteger()} + 1;
         if (low < 0)
             raiseScriptError("Array bounds must not be negative");
     } else if (d.Count() == 1) {
-        size = BuildExpression(d[0], scope)->Value().toInteger();
+        size = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
     }
-    constexpr std::int64_t kMaxElements = 1 << 24;
-    if (size < 0 || size > kMaxElements)
+    budget -= size;
+    if (size < 0 || budget < 0)
         raiseScriptError("Array is too large");
     VariantArray elements(static_cast<std::size_t>(size));
     for (Variant& e : elements)
-        e = ArrayValue(array, element, scope, dim + 1);
+        e = ArrayValue(array, element, scope, dim + 1, budget);
     return Variant::fromArray(std::move(elements));
 }
 
@@ -239,6 +266,8 @@ void ProgramBuilder::DeclareVars(const TfsXMLItem& item, TfsScript& script,
                                                 : TfsTypeInfo{TfsVarType::Variant, "Variant"};
     const int arrayIndex = item.Find("array");
     const int init = item.Find("init");
+    // Elements of all arrays of this declaration together: 4 Mi values.
+    std::int64_t budget = std::int64_t{1} << 22;
     for (int i = 0; i < item.Count(); ++i) {
         if (!rq::base::sameText(item[i].Name(), "ident"))
             continue;
@@ -250,7 +279,7 @@ void ProgramBuilder::DeclareVars(const TfsXMLItem& item, TfsScript& script,
         if (arrayIndex >= 0) {
             variable = std::make_unique<TfsVariable>(
                 name, TfsTypeInfo{TfsVarType::Array, declared.name, item[arrayIndex].Count()},
-                ArrayValue(item[arrayIndex], declared, script, 0));
+                ArrayValue(item[arrayIndex], declared, script, 0, budget));
         } else if (declared.code == TfsVarType::String) {
             variable = std::make_unique<TfsStringVariable>(name, declared);
         } else {
@@ -282,7 +311,7 @@ void ProgramBuilder::DeclareConst(const TfsXMLItem& item, TfsScript& script) {
     if (script.FindLocal(name) != nullptr)
         raiseNamed("Identifier redeclared: ", name);
     auto value = BuildExpression(item[exprIndex], script);
-    auto constant = std::make_unique<TfsVariable>(name, value->Type(), value->Value());
+    auto constant = std::make_unique<TfsVariable>(name, value->Type(), ConstantValue(*value));
     constant->SetReadOnly(true);
     constant->SetPos(item[identIndex].Prop("pos"));
     script.Add(std::move(constant));

@@ -49,8 +49,12 @@ private:
     void DeclareVars(const TfsXMLItem& item, TfsScript& script, TfsStatementList& list);
     void DeclareConst(const TfsXMLItem& item, TfsScript& script);
     Variant InitialValue(const TfsTypeInfo& type) const;
+    // Evaluates an expression while compiling (constants, defaults, array
+    // bounds); it may not call script routines, which may not be built yet
+    // and could run without end.
+    Variant ConstantValue(TfsExpression& expression);
     Variant ArrayValue(const TfsXMLItem& array, const TfsTypeInfo& element, TfsScript& scope,
-                       int dim);
+                       int dim, std::int64_t& budget);
     std::unique_ptr<TfsStatement> BuildStatement(TfsXMLItem& item, TfsScript& script);
     std::unique_ptr<TfsStatement> BuildAssign(const TfsXMLItem& item, TfsScript& script);
     std::unique_ptr<TfsStatement> BuildCase(TfsXMLItem& item, TfsScript& script);

@@ -2,6 +2,7 @@
 // OnRunLine's view of the running routine, and the Result.
 #include "script/routine.h"
 
+#include "script/errors.h"
 #include "script/script.h"
 
 namespace rq::script {
@@ -26,7 +27,24 @@ TfsScript* RunLineListener(TfsScript* start) {
 
 } // namespace
 
+namespace {
+
+// Nested script calls in progress; deeper recursion is an error instead of
+// a crash of the program's stack.
+int callDepth = 0;
+constexpr int kMaxCallDepth = 400;
+
+} // namespace
+
 void TfsProcVariable::Read(const Variant&, Variant& out) {
+    if (callDepth >= kMaxCallDepth)
+        raiseScriptError("Stack overflow");
+    struct Depth {
+        Depth() { ++callDepth; }
+        ~Depth() { --callDepth; }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } depth;
     struct Running {
         TfsProcVariable& proc;
         bool wasRunning;

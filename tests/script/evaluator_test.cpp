@@ -114,6 +114,12 @@ const ErrorCase kErrors[] = {
      "1:35: Strings doesn't have properties or methods"},
     {"IndexOfInteger", {"var i: Integer; begin i := i[1] end."}, "1:30: Array type required"},
     {"BooleanArithmetic", {"var b: Boolean; begin b := b + b end."}, "1:31: Incompatible types"},
+    {"ConstantCallsRoutine",
+     {"function F: Integer; begin Result := 1 end;", "const c = F; begin end."},
+     "2:12: Constant expression expected"},
+    {"ArrayTooLarge",
+     {"var a: array[100000, 100000] of Integer; begin end."},
+     "1:28: Array is too large"},
     {"SyntaxErrorFirst", {"begin", "  x := ;", "end."}, "2:8: Expression expected"},
 };
 
@@ -272,6 +278,18 @@ TEST(ScriptTest, RuntimeErrorPropagatesAfterFlagsReset) {
     auto* f = dynamic_cast<TfsProcVariable*>(script.Find("F"));
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(f->IsRunning());
+}
+
+TEST(ScriptTest, EndlessRecursionIsAnErrorNotACrash) {
+    TfsScript script(&fsGlobalUnit());
+    script.Lines = {
+        "var r: Integer; function F(n: Integer): Integer; begin Result := F(n + 1) end;",
+        "begin try r := F(0) except r := -1 end end."};
+    ASSERT_TRUE(script.Compile()) << script.ErrorMsg();
+    script.Execute();
+    Variant r;
+    script.Find("r")->Read(Variant(), r);
+    EXPECT_EQ(r.toInteger(), -1);
 }
 
 TEST(ScriptTest, CallFunctionPassesAndReturnsArguments) {
