@@ -4,6 +4,7 @@
 #pragma once
 
 #include "report/render/canvas.h"
+#include "report/render/recording_canvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -79,6 +80,23 @@ public:
 
 private:
     QImage image_;
+};
+
+namespace detail {
+// Holds the measuring bitmap of a recording before the recording is made.
+struct RecordingReference {
+    explicit RecordingReference(int dpi) : reference({1, 1}, dpi) {}
+    QtImageCanvas reference;
+};
+} // namespace detail
+
+// A recording surface measured with the platform's fonts at a resolution
+// (the screen's by default): the preview records pages on it and replays
+// them at any zoom.
+class QtRecordingCanvas : private detail::RecordingReference, public RecordingCanvas {
+public:
+    explicit QtRecordingCanvas(Size frame, int dpi = ScreenDpi)
+        : RecordingReference(dpi), RecordingCanvas(reference, frame) {}
 };
 
 // Makes the program's fonts known and installs the measuring canvas of the

@@ -147,3 +147,27 @@ TEST(QtCanvas, RotatedTextTurnsAboutItsStartPoint) {
 
 } // namespace
 } // namespace rq::report::render::qt
+
+namespace rq::report::render::qt {
+namespace {
+
+TEST(QtRecordingCanvas, RecordsWithPlatformMetricsAndReplaysOnABitmap) {
+    QtRecordingCanvas recording({100, 50});
+    recording.font().name = "Tahoma";
+    recording.font().height = -20;
+    const std::string text = "Ok";
+    std::vector<int> advances(text.size());
+    recording.textExtentEx(text, advances);
+    EXPECT_GT(advances[1], advances[0]);
+    advances[1] -= advances[0];
+    recording.textOut({5, 5}, 0, {}, text, advances);
+    ASSERT_EQ(recording.textRuns().size(), 1u);
+    EXPECT_EQ(recording.textRuns()[0]->bounds().left, 5);
+
+    QtImageCanvas target({200, 100});
+    recording.replay(target, {0, 0, 200, 100});
+    EXPECT_GT(inkIn(target.image(), {10, 10, 60, 50}), 50);
+}
+
+} // namespace
+} // namespace rq::report::render::qt
