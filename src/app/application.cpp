@@ -1,8 +1,8 @@
 // Start-up of the desktop program.
 #include "app/application.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include "app/user_locale.h"
+#include "widgets/window_system.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +24,30 @@ bool displayAvailable() {
 
 } // namespace
 
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        widgets::showUnhandledError(failure);
+        return false;
+    }
+}
+
+void setUpApplication() {
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    widgets::registerSubstituteFonts();
+}
+
+Forms::Forms()
+    : form1_(std::make_unique<TForm1>()), form2_(std::make_unique<TForm2>()),
+      form3_(std::make_unique<TForm3>()) {
+    form1_->SavedForm.buffers = form3_.get();
+}
+
+Forms::~Forms() = default;
+
 int runProgram(int argc, char** argv) {
     if (!displayAvailable()) {
         std::fputs("rq0612: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is "
@@ -32,12 +56,11 @@ int runProgram(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(
-        QString::fromUtf8("Elektronikus nyomtatvány - Ezüstliget Polgármesteri Hivatal"));
-    window.resize(811, 558);
-    window.show();
+    GuardedApplication application(argc, argv);
+    setUpApplication();
+    applyUserLocale();
+    Forms forms;
+    forms.Form1().show();
     return QApplication::exec();
 }
 

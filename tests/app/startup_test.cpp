@@ -1,0 +1,125 @@
+// Start-up pieces: regional settings from a locale, the top-level failure
+// box, and the buffer window's line lists.
+#include "app/application.h"
+#include "app/line_buffer.h"
+#include "app/user_locale.h"
+#include "base/exceptions.h"
+#include "widgets/window_system.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace rq::app {
+namespace {
+
+TEST(UserLocale, SeparatorsAndShortDateComeFromTheLocale) {
+    struct Case {
+        const char* locale;
+        char decimal, thousands, dateSeparator;
+        const char* shortDate;
+    };
+    const Case cases[] = {
+        {"hu_HU", ',', '\xA0', '.', "yyyy. MM. dd."},
+        {"en_US", '.', ',', '/', "M/d/yy"},
+        {"de_DE", ',', '.', '.', "dd.MM.yy"},
+        {"fr_FR", ',', '\xA0', '/', "dd/MM/yyyy"}, // narrow no-break space
+    };
+    for (const auto& c : cases) {
+        const auto s = withLocale(base::defaultFormatSettings(), QLocale(QLatin1String(c.locale)));
+        EXPECT_EQ(s.DecimalSeparator, c.decimal) << c.locale;
+        EXPECT_EQ(s.ThousandSeparator, c.thousands) << c.locale;
+        EXPECT_EQ(s.DateSeparator, c.dateSeparator) << c.locale;
+        EXPECT_EQ(s.ShortDateFormat, c.shortDate) << c.locale;
+    }
+}
+
+struct ShownBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*>::size_type buttons = 0;
+};
+
+// Shows the real box for a failure and reads it while it is open.
+ShownBox showAndRead(const std::exception& failure) {
+    ShownBox shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown = {box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
+        box->accept();
+    });
+    widgets::showUnhandledError(failure);
+    return shown;
+}
+
+TEST(TopLevelHandler, ShowsTheMessageWithApplicationTitleErrorIconAndOk) {
+    setUpApplication();
+    const auto shown = showAndRead(base::EConvertError("'x' is not a valid integer value"));
+    EXPECT_EQ(shown.title, QStringLiteral("RQ0612"));
+    EXPECT_EQ(shown.text, QStringLiteral("'x' is not a valid integer value."));
+    EXPECT_EQ(shown.icon, QMessageBox::Critical);
+    EXPECT_EQ(shown.buttons, 1);
+}
+
+TEST(TopLevelHandler, AddsAStopOnlyAboveTheFullStop) {
+    struct Case {
+        const char* message;
+        const char* shown;
+    };
+    const Case cases[] = {{"Cannot open file \"a\". Missing", "Cannot open file \"a\". Missing."},
+                          {"Done.", "Done."},
+                          {"Hib\xE1s jelsz\xF3!           .", "Hib\xE1s jelsz\xF3!           ."},
+                          {"Why?", "Why?."},
+                          {"Value -", "Value -"}};
+    std::string recorded;
+    widgets::setUnhandledErrorHandler([&](const std::string& m) { recorded = m; });
+    for (const auto& c : cases) {
+        widgets::guarded([&] { throw base::Exception(c.message); });
+        EXPECT_EQ(recorded, c.shown) << c.message;
+    }
+    widgets::setUnhandledErrorHandler({});
+}
+
+TEST(LineBuffer, TextJoinsAndSplitsLines) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<std::string> lines;
+        const char* joined;
+    };
+    const Case cases[] = {
+        {"Empty", "", {}, ""},
+        {"FinalBreakEndsTheLastLine", "a\r\nb\r\n", {"a", "b"}, "a\r\nb\r\n"},
+        {"NoFinalBreak", "a\r\nb", {"a", "b"}, "a\r\nb\r\n"},
+        {"BareBreaks", "a\nb\rc", {"a", "b", "c"}, "a\r\nb\r\nc\r\n"},
+        {"EmptyLinesStay", "\r\n\r\nx", {"", "", "x"}, "\r\n\r\nx\r\n"},
+    };
+    for (const auto& c : cases) {
+        LineBuffer buffer;
+        buffer.SetText(c.text);
+        EXPECT_EQ(buffer.Lines(), c.lines) << c.name;
+        EXPECT_EQ(buffer.Text(), c.joined) << c.name;
+    }
+}
+
+TEST(LineBuffer, IndexOutsideTheListFails) {
+    LineBuffer buffer;
+    buffer.Add("one");
+    buffer.Insert(0, "zero");
+    buffer.Insert(2, "two");
+    EXPECT_EQ(buffer.Text(), "zero\r\none\r\ntwo\r\n");
+    try {
+        buffer.Insert(5, "x");
+        ADD_FAILURE();
+    } catch (const base::EListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (5)");
+    }
+    EXPECT_THROW((void)buffer.Line(3), base::EListError);
+}
+
+} // namespace
+} // namespace rq::app
