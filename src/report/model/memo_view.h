@@ -69,7 +69,11 @@ public:
     bool SuppressRepeated() const { return suppressRepeated_; }
     void SetSuppressRepeated(bool v) { suppressRepeated_ = v; }
 
-    // Number of "[TOTALPAGES#]" holders the drawing replaces.
+    // Run state of the text expansion: the last expression value (Empty
+    // until one is calculated), the previous text for SuppressRepeated (Null
+    // at first) and the number of "[TOTALPAGES#]" holders the drawing replaces.
+    base::Variant LastValue;
+    base::Variant PreviousText = base::Variant::null();
     int TotalPagesHolder = 0;
 
     // BeforeOutput keeps the text of a memo that is not data-bound;
