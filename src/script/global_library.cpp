@@ -1,6 +1,8 @@
 // The global library script and its base types and constants.
 #include "script/global_library.h"
 
+#include "script/stdlib.h"
+
 #include <memory>
 #include <vector>
 
@@ -62,6 +64,7 @@ TfsScript& fsGlobalUnit() {
     if (Global() == nullptr) {
         Global() = std::make_unique<TfsScript>();
         AddBaseTypes(*Global());
+        AddStandardLibrary(*Global());
         for (LibraryPart part : Parts())
             part(*Global());
     }
