@@ -1,0 +1,31 @@
+// The commands select the Hungarian row of the dialogs before each prompt and
+// message; a cancelled prompt answers the empty default.
+#include "app/dialog_user.h"
+
+#include "dialogs/dialog_settings.h"
+#include "dialogs/input_prompt.h"
+#include "dialogs/language_table.h"
+#include "dialogs/message_dialog.h"
+
+namespace rq::app {
+namespace {
+
+void selectHungarian() {
+    dialogs::dialogSettings().language = static_cast<int>(dialogs::Language::Hungarian);
+}
+
+} // namespace
+
+AnsiString DialogUser::AskPassphrase(const AnsiString& caption, const AnsiString& prompt) {
+    selectHungarian();
+    AnsiString value;
+    dialogs::InputPrompt(caption, prompt, "", value);
+    return value;
+}
+
+void DialogUser::ShowMessage(const AnsiString& text) {
+    selectHungarian();
+    dialogs::InfoMessage(text);
+}
+
+} // namespace rq::app

@@ -1,0 +1,247 @@
+// The save and load commands of the real main window: its fields, the buffer
+// window, its cipher component, files in a temporary directory, and the
+// pass-phrase prompt and message box either scripted or driven by keys.
+#include "app/application.h"
+#include "app/file_system.h"
+#include "app/saved_form.h"
+
+#include "base/exceptions.h"
+#include "base/text1250.h"
+#include "crypto/lb_rijndael.h"
+#include "saved_form_doubles.h"
+#include "widgets/window_system.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+namespace rq::app {
+namespace {
+
+using rq::app::testing::ScriptedUser;
+using rq::base::utf8ToCp1250;
+
+const char* const kFieldOrder[] = {"Edit1",      "Edit2", "Edit3",      "Edit4", "Edit5",
+                                   "PBNumEdit1", "Edit6", "PBNumEdit2", "Edit7"};
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string decipher(const std::string& envelope, const std::string& passPhrase) {
+    rq::crypto::TLbRijndael cipher;
+    cipher.KeyFromPassphrase(passPhrase);
+    return cipher.DecipherText(envelope);
+}
+
+class Form1SavedForm : public ::testing::Test {
+protected:
+    Form1SavedForm() {
+        dir_ = directory.path().toStdString() + "/";
+        attach(*forms);
+    }
+    void attach(Forms& f) {
+        f.Form1().SavedForm.user = &user;
+        f.Form1().SavedForm.directory = dir_;
+    }
+    QLineEdit* field(Forms& f, const char* name) {
+        return f.Form1().FindField(QString::fromLatin1(name));
+    }
+    void set(const char* name, const char* utf8) {
+        field(*forms, name)->setText(QString::fromUtf8(utf8));
+    }
+    std::vector<std::string> values(Forms& f) {
+        std::vector<std::string> all;
+        for (const char* name : kFieldOrder)
+            all.push_back(field(f, name)->text().toStdString());
+        return all;
+    }
+    void save(const std::string& pass) {
+        user.answers.push_back(pass);
+        forms->Form1().Kitltsmentse1Click();
+    }
+    void load(Forms& f, const std::string& pass) {
+        user.answers.push_back(pass);
+        f.Form1().Kitltttrlapbetltse1Click();
+    }
+    std::string path() const { return dir_ + "RQ0612.txt"; }
+
+    QTemporaryDir directory;
+    std::string dir_;
+    ScriptedUser user;
+    std::unique_ptr<Forms> forms = std::make_unique<Forms>();
+};
+
+TEST_F(Form1SavedForm, FreshFormSavesTheDefaultsAndZeroes) {
+    save("k");
+    EXPECT_EQ(decipher(readFile(path()), "k"),
+              "v\xEDzimalom\r\nEdit1_-\r\nEdit2_-\r\nPBNumEdit1_0\r\nPBNumEdit2_0\r\n");
+}
+
+TEST_F(Form1SavedForm, ExampleFormGivesItsSevenLines) {
+    set("Edit4", "könyvelő");
+    set("Edit5", "2001");
+    save("titok");
+    const std::string envelope = readFile(path());
+    EXPECT_EQ(envelope.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(decipher(envelope, "titok"), utf8ToCp1250("vízimalom\r\n"
+                                                        "Edit1_-\r\n"
+                                                        "Edit2_-\r\n"
+                                                        "Edit4_könyvelő\r\n"
+                                                        "Edit5_2001\r\n"
+                                                        "PBNumEdit1_0\r\n"
+                                                        "PBNumEdit2_0\r\n"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                            std::filesystem::directory_iterator()),
+              1); // no temporary file left
+}
+
+TEST_F(Form1SavedForm, EveryFieldTravelsToAFreshWindow) {
+    const char* const values[] = {"Ezüstliget_Kft.", "Fő tér 1.", "Kovács Anna", "könyvelő",
+                                  "2001. március",   "123 456",   "Nagy",        "12 000",
+                                  "Kossuth u. 2."};
+    for (std::size_t i = 0; i < std::size(kFieldOrder); ++i)
+        set(kFieldOrder[i], values[i]);
+    save("jelszó");
+    Forms fresh;
+    attach(fresh);
+    load(fresh, "jelszó");
+    EXPECT_EQ(this->values(fresh), std::vector<std::string>(std::begin(values), std::end(values)));
+}
+
+TEST_F(Form1SavedForm, DollarSignsAreDroppedOnLoading) {
+    set("Edit3", "$100 $");
+    save("k");
+    set("Edit3", "");
+    load(*forms, "k");
+    EXPECT_EQ(field(*forms, "Edit3")->text(), QStringLiteral("100 "));
+}
+
+TEST_F(Form1SavedForm, NumericFieldShowsTheStoredTextUnchanged) {
+    std::ofstream(path(), std::ios::binary) << [] {
+        rq::crypto::TLbRijndael cipher;
+        cipher.KeyFromPassphrase("k");
+        return cipher.EncipherText("v\xEDzimalom\r\nPBNumEdit1_1234567\r\n");
+    }();
+    load(*forms, "k");
+    EXPECT_EQ(field(*forms, "PBNumEdit1")->text(), QStringLiteral("1234567"));
+}
+
+TEST_F(Form1SavedForm, WrongPassPhraseKeepsEveryField) {
+    save("right");
+    set("Edit1", "changed");
+    const auto before = values(*forms);
+    load(*forms, "wrong");
+    EXPECT_EQ(values(*forms), before);
+    EXPECT_EQ(user.events.back(), "show:" + utf8ToCp1250("Hibás jelszó!           ."));
+}
+
+TEST_F(Form1SavedForm, MissingFileAsksFirstThenSaysSo) {
+    load(*forms, "any");
+    EXPECT_EQ(user.events,
+              (std::vector<std::string>{"ask:" + utf8ToCp1250("Jelszóellenőrzés"),
+                                        "show:" + utf8ToCp1250("Nincs mentés!           .")}));
+}
+
+TEST_F(Form1SavedForm, CancelledPromptWritesNothing) {
+    save("");
+    EXPECT_FALSE(std::filesystem::exists(path()));
+    EXPECT_EQ(user.events.size(), 1u);
+}
+
+// The menu item runs the command under the top-level handler, which receives
+// the file failure; the previous file stays as it was.
+TEST_F(Form1SavedForm, UnwritableDirectoryKeepsTheOldFile) {
+    save("k");
+    const std::string previous = readFile(path());
+    std::filesystem::create_directory(path() + ".tmp"); // blocks the temporary file
+    std::string shown;
+    widgets::setUnhandledErrorHandler([&shown](const std::string& message) { shown = message; });
+    set("Edit1", "new");
+    user.answers.push_back("k");
+    forms->Form1().Kitltsmentse1->trigger();
+    widgets::setUnhandledErrorHandler(nullptr);
+    EXPECT_EQ(shown, "Cannot create file \"" + path() + "\". Is a directory.");
+    EXPECT_EQ(readFile(path()), previous);
+}
+
+TEST_F(Form1SavedForm, ReadOnlyDirectoryKeepsTheOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only directories";
+    save("k");
+    const std::string previous = readFile(path());
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_exec);
+    set("Edit1", "new");
+    try {
+        save("k");
+        ADD_FAILURE() << "no failure";
+    } catch (const rq::base::EFCreateError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file \"" + path() + "\". Permission denied");
+    }
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
+    EXPECT_EQ(readFile(path()), previous);
+}
+
+// Runs action on the modal dialog once it is shown.
+void onModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+// The commands with the real prompt and message box, typed into.
+TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {
+    forms->Form1().SavedForm.user = nullptr;
+    onModal([](QWidget* prompt) {
+        EXPECT_EQ(prompt->windowTitle(), QString::fromUtf8("Kérek egy jelszót!"));
+        auto* edit = prompt->findChild<QLineEdit*>(QStringLiteral("Edit"));
+        QTest::keyClicks(edit, QStringLiteral("right"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    forms->Form1().Kitltsmentse1Click();
+    ASSERT_TRUE(std::filesystem::exists(path()));
+
+    QString caption, message;
+    onModal([&](QWidget* prompt) {
+        EXPECT_EQ(prompt->windowTitle(), QString::fromUtf8("Jelszóellenőrzés"));
+        auto* edit = prompt->findChild<QLineEdit*>(QStringLiteral("Edit"));
+        QTest::keyClicks(edit, QStringLiteral("wrong"));
+        onModal([&](QWidget* box) {
+            caption = box->windowTitle();
+            message = box->findChild<QLabel*>(QStringLiteral("Message"))->text();
+            box->findChild<QPushButton*>(QStringLiteral("OK"))->click();
+        });
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    forms->Form1().Kitltttrlapbetltse1Click();
+    EXPECT_EQ(caption, QString::fromUtf8("Információ"));
+    EXPECT_EQ(message, QString::fromUtf8("Hibás jelszó!           ."));
+}
+
+} // namespace
+} // namespace rq::app
