@@ -5,7 +5,7 @@
 #include "dialogs/dialog_layout.h"
 #include "dialogs/dialog_settings.h"
 #include "dialogs/language_table.h"
-#include "dialogs/qt_text.h"
+#include "widgets/window_system.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +31,9 @@ std::unique_ptr<TMessageForm> createInputForm(const rq::base::AnsiString& captio
     const QFont font = dialogSettings().ownFont ? unitFont() : messageFont();
     auto form = std::make_unique<TMessageForm>(font);
     const auto layout = layoutInputDialog(dialogUnitsOf(font));
-    form->setWindowTitle(toQString(caption));
+    form->setWindowTitle(widgets::fromAnsi(caption));
 
-    auto* label = new QLabel(toQString(prompt), form->controlParent());
+    auto* label = new QLabel(widgets::fromAnsi(prompt), form->controlParent());
     label->setObjectName(QStringLiteral("Prompt"));
     label->setTextFormat(Qt::PlainText);
     label->move(layout.prompt);
@@ -42,7 +42,7 @@ std::unique_ptr<TMessageForm> createInputForm(const rq::base::AnsiString& captio
     auto* edit = new QLineEdit(form->controlParent());
     edit->setObjectName(QStringLiteral("Edit"));
     edit->setMaxLength(kInputMaxLength);
-    edit->setText(toQString(value));
+    edit->setText(widgets::fromAnsi(value));
     edit->setGeometry(layout.edit.x(), layout.edit.y(), layout.edit.width(),
                       edit->sizeHint().height());
     edit->selectAll();
@@ -50,8 +50,9 @@ std::unique_ptr<TMessageForm> createInputForm(const rq::base::AnsiString& captio
 
     auto* ok = addButton(*form, QStringLiteral("OK"), "OK", layout.ok, mrOk);
     ok->setDefault(true);
-    auto* cancel = addButton(*form, toQString(inputCancelCaption(dialogSettings().language)),
-                             "Cancel", layout.cancel, mrCancel);
+    auto* cancel =
+        addButton(*form, widgets::fromAnsi(inputCancelCaption(dialogSettings().language)), "Cancel",
+                  layout.cancel, mrCancel);
     form->setCancelButton(cancel);
     form->setClientSize(layout.client);
     return form;
@@ -63,7 +64,7 @@ bool InputPrompt(const rq::base::AnsiString& caption, const rq::base::AnsiString
     auto form = createInputForm(caption, prompt, value);
     if (form->exec() != mrOk)
         return false;
-    value = fromQString(form->findChild<QLineEdit*>(QStringLiteral("Edit"))->text());
+    value = widgets::toAnsi(form->findChild<QLineEdit*>(QStringLiteral("Edit"))->text());
     return true;
 }
 

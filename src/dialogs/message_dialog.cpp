@@ -4,7 +4,7 @@
 
 #include "dialogs/dialog_layout.h"
 #include "dialogs/dialog_settings.h"
-#include "dialogs/qt_text.h"
+#include "widgets/window_system.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -81,7 +81,7 @@ QSize measureText(const QFont& font, const QString& text) {
 QString kindTitle(MsgDlgType kind) {
     if (kind == MsgDlgType::mtCustom)
         return QGuiApplication::applicationDisplayName();
-    return toQString(kindCaption(dialogSettings().language, kind));
+    return widgets::fromAnsi(kindCaption(dialogSettings().language, kind));
 }
 
 void addIcon(TMessageForm& form, MsgDlgType kind, const QRect& bounds) {
@@ -111,8 +111,9 @@ void addButtons(TMessageForm& form, MsgDlgButtons buttons, const std::vector<QRe
         if (!buttons.test(i))
             continue;
         const auto which = static_cast<MsgDlgBtn>(i);
-        auto* button = new QPushButton(toQString(buttonCaption(dialogSettings().language, which)),
-                                       form.controlParent());
+        auto* button =
+            new QPushButton(widgets::fromAnsi(buttonCaption(dialogSettings().language, which)),
+                            form.controlParent());
         button->setObjectName(QString::fromLatin1(kButtons[i].name));
         button->setGeometry(bounds[slot++]);
         form.closeWith(button, kButtons[i].result);
@@ -138,7 +139,7 @@ std::unique_ptr<TMessageForm> createMessageDialog(const rq::base::AnsiString& te
                                                   MsgDlgButtons buttons) {
     const QFont font = dialogSettings().ownFont ? unitFont() : messageFont();
     auto form = std::make_unique<TMessageForm>(font);
-    const QString message = toQString(text);
+    const QString message = widgets::fromAnsi(text);
     const bool withIcon = kIcons[static_cast<std::size_t>(kind)].present;
     const auto layout = layoutMessageDialog(dialogUnitsOf(font), measureText(font, message),
                                             withIcon, static_cast<int>(buttons.count()));
