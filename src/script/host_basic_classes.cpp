@@ -156,6 +156,7 @@ void AddObjectClass(TfsScript& script) {
                          return Variant(c->Name());
                      });
     script.AddClass("TPersistent", "TObject");
+    script.AddClass("TComponent", "TPersistent");
 }
 
 void AddStringsClasses(TfsScript& script) {

@@ -39,6 +39,7 @@ void AddStandardLibrary(TfsScript& script) {
     AddLibraryConstants(script);
     AddLibraryEnumerations(script);
     AddBasicClasses(script);
+    AddReportClasses(script);
 }
 
 void SetShowMessageHook(ShowMessageHook hook) {

@@ -1,0 +1,48 @@
+// Report-model objects as script values. A script never holds a model
+// pointer: it holds a ReportObject naming a component through its weak
+// reference and, for a value record (font, frame, options), the chain of
+// class properties that leads from the component to it. A component that
+// has been destroyed makes every use of its script objects an error.
+#pragma once
+
+#include "report/model/component.h"
+#include "script/host_objects.h"
+
+#include <memory>
+#include <vector>
+
+namespace rq::script {
+
+class ReportObject : public ScriptObject {
+public:
+    ReportObject(rq::report::model::TfrxComponent& root,
+                 std::vector<const rq::report::model::PropInfo*> path);
+
+    // The object itself; raises when its component is gone.
+    rq::report::model::Persistent& Target() const;
+    rq::report::model::TfrxComponent* Component() const { return root_.get(); }
+    bool IsComponent() const { return path_.empty(); }
+    const std::vector<const rq::report::model::PropInfo*>& Path() const { return path_; }
+    // A component made by a script without an owner belongs to its object.
+    void Own(std::unique_ptr<rq::report::model::TfrxComponent> component) {
+        owned_ = std::move(component);
+    }
+    void Free() override;
+
+private:
+    rq::report::model::ComponentRef root_;
+    std::vector<const rq::report::model::PropInfo*> path_; // Class properties from root
+    std::unique_ptr<rq::report::model::TfrxComponent> owned_;
+};
+
+// The one script object of a component (nil for none), and of a value
+// record reached from an owner object through a class property.
+rq::base::Variant WrapComponent(rq::report::model::TfrxComponent* component);
+rq::base::Variant WrapProperty(const ReportObject& owner,
+                               const rq::report::model::PropInfo& property);
+
+// The model object behind a script value, or null.
+ReportObject* AsReportObject(const rq::base::Variant& value);
+rq::report::model::TfrxComponent* AsComponent(const rq::base::Variant& value);
+
+} // namespace rq::script

@@ -1,0 +1,91 @@
+// Report classes through scripts: building a report tree, the automatic
+// property accessors from the model's property registry (numbers,
+// enumerations, sets, strings, value records such as the font), the
+// memo's text, the component tree members and use after Free.
+#include "script/global_library.h"
+#include "script/script.h"
+
+#include <gtest/gtest.h>
+
+namespace rq::script {
+namespace {
+
+using rq::base::Variant;
+
+// Declares a report with a page and a memo ("Memo1" at 10, 20) before the
+// body runs; r (a String) is the answer.
+std::string RunReport(const std::string& body) {
+    TfsScript script(&fsGlobalUnit());
+    script.Lines = {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView; c: "
+                    "TfrxComponent;",
+                    "begin",
+                    "rep := TfrxReport.Create(nil);",
+                    "try",
+                    "page := TfrxReportPage.Create(rep); page.Name := 'Page1';",
+                    "memo := TfrxMemoView.Create(page); memo.Name := 'Memo1';",
+                    "memo.SetBounds(10, 20, 100, 18);",
+                    body,
+                    "finally rep.Free end",
+                    "end."};
+    if (!script.Compile())
+        return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
+    try {
+        script.Execute();
+    } catch (const std::exception& e) {
+        return std::string("error: ") + e.what();
+    }
+    Variant r;
+    script.Find("r")->Read(Variant(), r);
+    return r.toString();
+}
+
+struct ReportCase {
+    const char* name;
+    const char* body;
+    const char* expected;
+};
+
+class ReportClassTest : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(ReportClassTest, Runs) {
+    EXPECT_EQ(RunReport(GetParam().body), GetParam().expected);
+}
+
+const ReportCase kReportCases[] = {
+    {"MemoTextRoundTrip", "memo.Text := 'Hello'; r := memo.Text", "Hello\r\n"},
+    {"Names", "r := rep.Objects[0].Name + '/' + page.Objects[0].Name", "Page1/Memo1"},
+    {"Count", "TfrxMemoView.Create(page); r := IntToStr(page.Count)", "2"},
+    {"Bounds", "r := FloatToStr(memo.Left) + ',' + FloatToStr(memo.Top + memo.Height)", "10,38"},
+    {"Parent", "r := memo.Parent.Name", "Page1"},
+    {"Page", "r := memo.Page.Name", "Page1"},
+    {"EnumerationProperty", "memo.HAlign := haCenter; r := IntToStr(memo.HAlign)", "2"},
+    {"BooleanProperty", "memo.Visible := False; r := VarToStr(memo.Visible)", "False"},
+    {"FontValueRecord",
+     "memo.Font.Name := 'Arial'; memo.Font.Height := -16; "
+     "r := memo.Font.Name + IntToStr(memo.Font.Height)",
+     "Arial-16"},
+    {"FontStyleSet", "memo.Font.Style := fsBold + fsItalic; r := IntToStr(memo.Font.Style)", "3"},
+    {"FrameTypes", "memo.Frame.Typ := ftLeft + ftTop; r := IntToStr(memo.Frame.Typ)", "5"},
+    {"SameObjectTwice", "if memo.Font = memo.Font then r := 'same'", "same"},
+    {"IsMemo", "if page.Objects[0] is TfrxMemoView then r := 'memo'", "memo"},
+    {"IsNotLine", "if page.Objects[0] is TfrxLineView then r := 'line' else r := 'no'", "no"},
+    {"ClassName", "r := page.Objects[0].ClassName", "TfrxMemoView"},
+    {"ClearRemovesChildren", "page.Clear; r := IntToStr(page.Count)", "0"},
+    {"FreedChild", "memo.Free; r := IntToStr(page.Count)", "0"},
+    {"UseAfterFree", "memo.Free; memo.Text := 'x'",
+     "error: Access violation: object used after Free"},
+    {"ObjectIndexOutOfBounds", "r := page.Objects[5].Name", "error: List index out of bounds (5)"},
+};
+INSTANTIATE_TEST_SUITE_P(Script, ReportClassTest, testing::ValuesIn(kReportCases),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(ReportFileTest, SavesAndLoadsThroughScript) {
+    const std::string path = testing::TempDir() + "rq_script_report.fr3";
+    EXPECT_EQ(RunReport("memo.Text := 'Saved'; rep.SaveToFile('" + path +
+                        "'); rep.Clear; if rep.LoadFromFile('" + path +
+                        "') then begin c := rep.Objects[0]; r := c.Objects[0].Name end"),
+              "Memo1");
+}
+
+} // namespace
+} // namespace rq::script
