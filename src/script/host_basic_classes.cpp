@@ -3,6 +3,7 @@
 // class.
 #include "script/stdlib.h"
 
+#include "script/host_streams.h"
 #include "script/host_string_list.h"
 
 #include <vector>
@@ -74,6 +75,18 @@ const ListMember kStringsMethods[] = {
     {"procedure SaveToFile(FileName: String)",
      [](StringList& l, VariantArray& a) {
          l.SaveToFile(a[0].toString());
+         return Variant();
+     }},
+    // Reads from the stream's position to its end.
+    {"procedure LoadFromStream(Stream: TStream)",
+     [](StringList& l, VariantArray& a) {
+         ByteStream& stream = As<ByteStream>(a[0].toObject());
+         l.SetText(stream.Read(stream.Size() - stream.Position()));
+         return Variant();
+     }},
+    {"procedure SaveToStream(Stream: TStream)",
+     [](StringList& l, VariantArray& a) {
+         As<ByteStream>(a[0].toObject()).Write(l.Text());
          return Variant();
      }},
 };
@@ -198,6 +211,7 @@ Object* KeepScriptObject(std::unique_ptr<ScriptObject> object) {
 
 void AddBasicClasses(TfsScript& script) {
     AddObjectClass(script);
+    AddStreamClasses(script);
     AddStringsClasses(script);
 }
 

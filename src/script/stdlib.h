@@ -24,6 +24,7 @@ void AddOtherRoutines(TfsScript& script);      // "ctOther"
 void AddLibraryConstants(TfsScript& script);
 void AddLibraryEnumerations(TfsScript& script);
 void AddBasicClasses(TfsScript& script);
+void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
 void AddReportClasses(TfsScript& script); // over the report model
 
 // A standard routine: its declaration and the function that computes it
