@@ -7,6 +7,7 @@
 
 #include "report/model/band.h"
 #include "report/model/barcode_view.h"
+#include "report/model/font.h"
 #include "report/model/format.h"
 #include "report/model/frame.h"
 #include "report/model/line_view.h"
@@ -160,8 +161,8 @@ TfsClassVariable& AddModelClass(TfsScript& script, const model::ClassInfo& info,
     TfsClassVariable& cls =
         script.AddClass(std::string(info.name()), ancestor, [type](const Object* o) {
             auto* r = dynamic_cast<const ReportObject*>(o);
-            return r != nullptr && !r->IsFreed() && r->Component() != nullptr &&
-                   r->Target().ClassType().inheritsFrom(*type);
+            const model::Persistent* target = r != nullptr ? r->TryTarget() : nullptr;
+            return target != nullptr && target->ClassType().inheritsFrom(*type);
         });
     if (info.canCreate()) {
         cls.AddConstructor(
@@ -272,6 +273,15 @@ struct ValueClass {
     const model::ClassInfo& (*info)();
 };
 
+// TFont.Create: a font of the script's own, freed by Free.
+void AddFontConstructor(TfsClassVariable& font) {
+    font.AddConstructor("constructor Create",
+                        [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
+                            return Variant(KeepScriptObject(
+                                std::make_unique<ReportObject>(std::make_unique<model::TFont>())));
+                        });
+}
+
 // Value records first: component properties are typed with their classes.
 const ValueClass kValueClasses[] = {
     {&model::TFont::StaticClass},
@@ -298,8 +308,11 @@ const ValueClass kComponentClasses[] = {
 } // namespace
 
 void AddReportClasses(TfsScript& script) {
-    for (const ValueClass& c : kValueClasses)
-        AddModelClass(script, c.info(), "TPersistent");
+    for (const ValueClass& c : kValueClasses) {
+        TfsClassVariable& cls = AddModelClass(script, c.info(), "TPersistent");
+        if (&c.info() == &model::TFont::StaticClass())
+            AddFontConstructor(cls);
+    }
     TfsClassVariable& component =
         AddModelClass(script, model::TfrxComponent::StaticClass(), "TComponent");
     AddComponentMembers(component);

@@ -51,8 +51,19 @@ ReportObject::ReportObject(model::TfrxComponent& root, std::vector<const model::
     : ScriptObject(std::string(Resolve(&root, path)->ClassName())), root_(root.Ref()),
       path_(std::move(path)) {}
 
+ReportObject::ReportObject(std::unique_ptr<model::Persistent> value)
+    : ScriptObject(std::string(value->ClassName())), value_(std::move(value)) {}
+
+model::Persistent* ReportObject::TryTarget() const {
+    if (IsFreed())
+        return nullptr;
+    if (value_ != nullptr)
+        return value_.get();
+    return Resolve(root_.get(), path_);
+}
+
 model::Persistent& ReportObject::Target() const {
-    model::Persistent* target = IsFreed() ? nullptr : Resolve(root_.get(), path_);
+    model::Persistent* target = TryTarget();
     if (target == nullptr)
         throw rq::base::Exception("Access violation: object used after Free");
     return *target;
@@ -61,6 +72,8 @@ model::Persistent& ReportObject::Target() const {
 void ReportObject::Free() {
     if (owned_ != nullptr)
         owned_.reset();
+    else if (value_ != nullptr)
+        value_.reset();
     else if (IsComponent() && Component() != nullptr)
         model::TfrxComponent::Free(Component());
     ScriptObject::Free();
@@ -75,7 +88,9 @@ rq::base::Variant WrapComponent(model::TfrxComponent* component) {
 rq::base::Variant WrapProperty(const ReportObject& owner, const model::PropInfo& property) {
     std::vector<const model::PropInfo*> path = owner.Path();
     path.push_back(&property);
-    owner.Target(); // raises for a destroyed owner
+    owner.Target();                   // raises for a destroyed owner
+    if (owner.Component() == nullptr) // a standalone value record has no sub-records
+        throw rq::base::Exception("Invalid class typecast");
     return Wrap(*owner.Component(), std::move(path));
 }
 

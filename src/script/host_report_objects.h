@@ -17,11 +17,15 @@ class ReportObject : public ScriptObject {
 public:
     ReportObject(rq::report::model::TfrxComponent& root,
                  std::vector<const rq::report::model::PropInfo*> path);
+    // A value record made by a script (TFont.Create), owned by the object.
+    explicit ReportObject(std::unique_ptr<rq::report::model::Persistent> value);
 
     // The object itself; raises when its component is gone.
     rq::report::model::Persistent& Target() const;
+    // The same, or null instead of raising.
+    rq::report::model::Persistent* TryTarget() const;
     rq::report::model::TfrxComponent* Component() const { return root_.get(); }
-    bool IsComponent() const { return path_.empty(); }
+    bool IsComponent() const { return path_.empty() && value_ == nullptr; }
     const std::vector<const rq::report::model::PropInfo*>& Path() const { return path_; }
     // A component made by a script without an owner belongs to its object.
     void Own(std::unique_ptr<rq::report::model::TfrxComponent> component) {
@@ -33,6 +37,7 @@ private:
     rq::report::model::ComponentRef root_;
     std::vector<const rq::report::model::PropInfo*> path_; // Class properties from root
     std::unique_ptr<rq::report::model::TfrxComponent> owned_;
+    std::unique_ptr<rq::report::model::Persistent> value_; // a standalone value record
 };
 
 // The one script object of a component (nil for none), and of a value

@@ -24,8 +24,9 @@ void AddOtherRoutines(TfsScript& script);      // "ctOther"
 void AddLibraryConstants(TfsScript& script);
 void AddLibraryEnumerations(TfsScript& script);
 void AddBasicClasses(TfsScript& script);
-void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
-void AddReportClasses(TfsScript& script); // over the report model
+void AddStreamClasses(TfsScript& script);   // TStream, TFileStream, TMemoryStream
+void AddReportClasses(TfsScript& script);   // over the report model
+void AddGraphicsClasses(TfsScript& script); // TPen, TBrush (TFont comes from the model)
 
 // A standard routine: its declaration and the function that computes it
 // from the parameter values (by-ref parameters are written back from args).

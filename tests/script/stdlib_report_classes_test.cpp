@@ -16,8 +16,8 @@ using rq::base::Variant;
 // body runs; r (a String) is the answer.
 std::string RunReport(const std::string& body) {
     TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView; c: "
-                    "TfrxComponent;",
+    script.Lines = {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
+                    "c: TfrxComponent; f: TFont; p: TPen; b: TBrush;",
                     "begin",
                     "rep := TfrxReport.Create(nil);",
                     "try",
@@ -74,6 +74,14 @@ const ReportCase kReportCases[] = {
     {"FreedChild", "memo.Free; r := IntToStr(page.Count)", "0"},
     {"UseAfterFree", "memo.Free; memo.Text := 'x'",
      "error: Access violation: object used after Free"},
+    {"FontValueObject",
+     "f := TFont.Create; f.Name := 'Tahoma'; f.Size := 12; r := f.Name + IntToStr(f.Size); f.Free",
+     "Tahoma12"},
+    {"FontIsTFont", "f := TFont.Create; if f is TFont then r := 'font'; f.Free", "font"},
+    {"PenAndBrush",
+     "p := TPen.Create; b := TBrush.Create; p.Style := psDot; b.Color := 255; "
+     "r := IntToStr(p.Style) + IntToStr(p.Width) + IntToStr(b.Color); p.Free; b.Free",
+     "21255"},
     {"ObjectIndexOutOfBounds", "r := page.Objects[5].Name", "error: List index out of bounds (5)"},
 };
 INSTANTIATE_TEST_SUITE_P(Script, ReportClassTest, testing::ValuesIn(kReportCases),
