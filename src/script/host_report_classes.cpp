@@ -257,7 +257,18 @@ model::TfrxReport& ReportOf(Object* o) {
     return *r;
 }
 
+ReportCalcHook& CalcHook() {
+    static ReportCalcHook hook;
+    return hook;
+}
+
 void AddReportMembers(TfsClassVariable& cls) {
+    cls.AddMethod("function Calc(Expr: String): Variant",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      if (!CalcHook())
+                          throw rq::base::Exception("Report engine is not available");
+                      return CalcHook()(ReportOf(o), a[0].toString());
+                  });
     cls.AddMethod("function LoadFromFile(FileName: String): Boolean",
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
                       return Variant(ReportOf(o).LoadFromFile(a[0].toString()));
@@ -306,6 +317,10 @@ const ValueClass kComponentClasses[] = {
 };
 
 } // namespace
+
+void SetReportCalcHook(ReportCalcHook hook) {
+    CalcHook() = std::move(hook);
+}
 
 void AddReportClasses(TfsScript& script) {
     for (const ValueClass& c : kValueClasses) {

@@ -10,6 +10,10 @@
 #include <span>
 #include <string>
 
+namespace rq::report::model {
+class TfrxReport;
+}
+
 namespace rq::script {
 
 void AddStandardLibrary(TfsScript& script);
@@ -45,5 +49,12 @@ void AddRoutines(TfsScript& script, std::span<const StandardRoutine> routines,
 using ShowMessageHook = std::function<void(const std::string& text)>;
 void SetShowMessageHook(ShowMessageHook hook);
 void ShowMessageText(const std::string& text);
+
+// TfrxReport.Calc evaluates an expression through the report engine, which
+// sits above the script library and installs this hook; without it Calc
+// raises "Report engine is not available".
+using ReportCalcHook =
+    std::function<Variant(rq::report::model::TfrxReport& report, const std::string& expression)>;
+void SetReportCalcHook(ReportCalcHook hook);
 
 } // namespace rq::script

@@ -2,8 +2,10 @@
 // property accessors from the model's property registry (numbers,
 // enumerations, sets, strings, value records such as the font), the
 // memo's text, the component tree members and use after Free.
+#include "report/model/report.h"
 #include "script/global_library.h"
 #include "script/script.h"
+#include "script/stdlib.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +95,21 @@ TEST(ReportFileTest, SavesAndLoadsThroughScript) {
                         "'); rep.Clear; if rep.LoadFromFile('" + path +
                         "') then begin c := rep.Objects[0]; r := c.Objects[0].Name end"),
               "Memo1");
+}
+
+} // namespace
+} // namespace rq::script
+
+namespace rq::script {
+namespace {
+
+TEST(ReportCalcTest, GoesThroughTheEnginesHook) {
+    EXPECT_EQ(RunReport("r := rep.Calc('1 + 1')"), "error: Report engine is not available");
+    SetReportCalcHook([](rq::report::model::TfrxReport& report, const std::string& expression) {
+        return rq::base::Variant(std::to_string(report.Count()) + ":" + expression);
+    });
+    EXPECT_EQ(RunReport("r := rep.Calc('a + b')"), "1:a + b");
+    SetReportCalcHook({});
 }
 
 } // namespace
