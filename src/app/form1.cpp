@@ -2,6 +2,7 @@
 // section highlighting and the wheel handlers.
 #include "app/form1.h"
 
+#include "app/certificate_template.h"
 #include "app/form_scroll_area.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     createControls();
     createMenu();
+    LoadCertificateTemplate(frxReport1);
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
     Edit1->setFocus(Qt::OtherFocusReason); // the first control in tab order
 }

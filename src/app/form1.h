@@ -7,6 +7,8 @@
 
 #include "app/saved_form_link.h"
 #include "crypto/lb_rijndael.h"
+#include "report/model/barcode_view.h"
+#include "report/model/report.h"
 #include "widgets/adv_main_menu.h"
 #include "widgets/component_list.h"
 #include "widgets/lmd_fill.h"
@@ -78,6 +80,10 @@ public:
     QAction* Kitltsmentse1 = nullptr;
     QAction* Kitltttrlapbetltse1 = nullptr;
     QAction* Kilps1 = nullptr;
+    // The certificate report; it holds the certificate template from start-up.
+    report::model::TfrxReport frxReport1;
+    // Makes the barcode view known to the report's reader.
+    report::model::TfrxBarCodeObject frxBarCodeObject1;
     // Cipher component of the saved-form file (ECB, 128-bit key).
     crypto::TLbRijndael LbRijndael1;
     // What the save and load commands reach besides the window.

@@ -3,6 +3,8 @@
 // committed files; and the serializer round trip.
 #include "app/certificate_template.h"
 
+#include "form1_harness.h"
+
 #include "report/model/barcode_view.h"
 #include "report/model/line_view.h"
 #include "report/model/memo_view.h"
@@ -364,3 +366,29 @@ TEST(CertificateTemplate, EmbeddedResourceIsTheCommittedFileInTheSerializersOwnF
 
 } // namespace
 } // namespace rq::app
+
+namespace rq::app::testing {
+namespace {
+
+using CertificateTemplateInMainWindow = MainWindowTest;
+
+// The window runs with Hungarian regional settings (decimal comma): the
+// template, written with points, still reads every number exactly.
+TEST_F(CertificateTemplateInMainWindow, ReportHoldsTheTemplateFromStartUp) {
+    using namespace report::model;
+    const TfrxReport& report = form().frxReport1;
+    ASSERT_NE(report.ObjectByName("Page1"), nullptr);
+    EXPECT_EQ(report.ObjectByName("Page1")->Count(), 25);
+    EXPECT_NE(dynamic_cast<TfrxBarCodeView*>(report.ObjectByName("BarCode1")), nullptr);
+    EXPECT_EQ(report.ObjectByName("Line5")->Left(), 476.220472440945);
+    EXPECT_EQ(report.PreviewOptions().Buttons, bit(pbPrint) | bit(pbZoom));
+    TfrxReport fresh;
+    LoadCertificateTemplate(fresh);
+    std::ostringstream inWindow, loaded;
+    report.SaveToStream(inWindow);
+    fresh.SaveToStream(loaded);
+    EXPECT_EQ(inWindow.str(), loaded.str());
+}
+
+} // namespace
+} // namespace rq::app::testing
