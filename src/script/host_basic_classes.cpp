@@ -212,6 +212,7 @@ Object* KeepScriptObject(std::unique_ptr<ScriptObject> object) {
 void AddBasicClasses(TfsScript& script) {
     AddObjectClass(script);
     AddStreamClasses(script);
+    AddListClass(script);
     AddStringsClasses(script);
 }
 

@@ -29,6 +29,7 @@ void AddLibraryConstants(TfsScript& script);
 void AddLibraryEnumerations(TfsScript& script);
 void AddBasicClasses(TfsScript& script);
 void AddStreamClasses(TfsScript& script);   // TStream, TFileStream, TMemoryStream
+void AddListClass(TfsScript& script);       // TList
 void AddReportClasses(TfsScript& script);   // over the report model
 void AddGraphicsClasses(TfsScript& script); // TPen, TBrush (TFont comes from the model)
 

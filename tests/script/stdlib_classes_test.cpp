@@ -16,7 +16,7 @@ using rq::base::Variant;
 // errors come back as "error: message".
 std::string RunList(const std::string& body) {
     TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r: String; l: TStringList; i: Integer;",
+    script.Lines = {"var r: String; l: TStringList; i: Integer; a: TList;",
                     "begin",
                     "l := TStringList.Create;",
                     "try",
@@ -85,6 +85,17 @@ const ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Script, StringListTest, testing::ValuesIn(kListCases),
                          [](const auto& info) { return info.param.name; });
+
+// TList keeps object references; the list l itself serves as an item.
+TEST(ListTest, KeepsReferences) {
+    EXPECT_EQ(RunList("a := TList.Create; try a.Add(l); a.Add(nil); a.Insert(0, a); "
+                      "r := IntToStr(a.Count) + IntToStr(a.IndexOf(l)) + IntToStr(a.Remove(a)) + "
+                      "IntToStr(a.Count); a[1] := l; r := r + IntToStr(a.IndexOf(l)); "
+                      "a.Delete(0); a.Clear; r := r + IntToStr(a.Count) finally a.Free end"),
+              "310200");
+    EXPECT_EQ(RunList("a := TList.Create; try a.Delete(0) finally a.Free end"),
+              "error: List index out of bounds (0)");
+}
 
 TEST(StringListFileTest, SavesAndLoads) {
     const std::string path = testing::TempDir() + "rq_stringlist.txt";
