@@ -1,0 +1,76 @@
+// The event adapters and their global list.
+#include "script/host_events.h"
+
+#include "base/text1250.h"
+#include "script/errors.h"
+#include "script/routine.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace rq::script {
+
+namespace {
+
+struct Adapter {
+    const char* className;
+    const char* arguments; // in the order the host passes them
+};
+
+constexpr Adapter kAdapters[] = {
+    {"TfsNotifyEvent", "Sender"},
+    {"TfsMouseEvent", "Sender, Button, Shift, X, Y"},
+    {"TfsMouseMoveEvent", "Sender, Shift, X, Y"},
+    {"TfsKeyEvent", "Sender, var Key, Shift"},
+    {"TfsKeyPressEvent", "Sender, var Key"},
+    {"TfsCloseEvent", "Sender, var Action"},
+    {"TfsCloseQueryEvent", "Sender, var CanClose"},
+    {"TfsCanResizeEvent", "Sender, var NewWidth, var NewHeight, var Resize"},
+};
+
+std::vector<std::unique_ptr<TfsCustomEvent>>& Events() {
+    static std::vector<std::unique_ptr<TfsCustomEvent>> events;
+    return events;
+}
+
+int CountArguments(std::string_view list) {
+    return static_cast<int>(std::count(list.begin(), list.end(), ',')) + 1;
+}
+
+} // namespace
+
+std::string_view EventArguments(std::string_view adapterClass) {
+    for (const Adapter& a : kAdapters)
+        if (rq::base::sameText(a.className, adapterClass))
+            return a.arguments;
+    return {};
+}
+
+TfsCustomEvent::TfsCustomEvent(std::string adapterClass, TfsScript& script,
+                               const std::string& handlerName)
+    : adapterClass_(std::move(adapterClass)), script_(&script), handler_(handlerName),
+      argumentCount_(CountArguments(EventArguments(adapterClass_))) {
+    auto* proc = dynamic_cast<TfsProcVariable*>(script.FindLocal(handlerName));
+    if (proc == nullptr || proc->IsFunction())
+        raiseScriptError("Event handler must be a procedure");
+}
+
+void TfsCustomEvent::Invoke(VariantArray& args) {
+    args.resize(static_cast<std::size_t>(argumentCount_));
+    script_->CallFunction(handler_, args, true);
+}
+
+TfsCustomEvent& AttachEvent(const std::string& adapterClass, TfsScript& script,
+                            const std::string& handlerName) {
+    if (EventArguments(adapterClass).empty())
+        raiseNamed("Unknown event adapter: ", adapterClass);
+    Events().push_back(std::make_unique<TfsCustomEvent>(adapterClass, script, handlerName));
+    return *Events().back();
+}
+
+void DetachEvent(TfsCustomEvent& event) {
+    std::erase_if(Events(), [&](const auto& e) { return e.get() == &event; });
+}
+
+} // namespace rq::script

@@ -1,0 +1,41 @@
+// Event adapters: a host event handled by a script procedure. An adapter
+// knows its event's arguments (names and which are var) and calls the
+// procedure with them in order, writing var arguments back into the
+// host's array. Adapters live in one global list until they are detached
+// or the program ends.
+#pragma once
+
+#include "script/script.h"
+
+#include <string>
+#include <string_view>
+
+namespace rq::script {
+
+class TfsCustomEvent {
+public:
+    // Raises "Event handler must be a procedure" unless handlerName is a
+    // procedure of script.
+    TfsCustomEvent(std::string adapterClass, TfsScript& script, const std::string& handlerName);
+    const std::string& AdapterClass() const { return adapterClass_; }
+    const std::string& Handler() const { return handler_; }
+    // Calls the procedure; var arguments take back the procedure's values.
+    void Invoke(VariantArray& args);
+
+private:
+    std::string adapterClass_; // "TfsNotifyEvent", ...
+    TfsScript* script_;
+    std::string handler_;
+    int argumentCount_;
+};
+
+// The adapter classes and their argument lists ("Sender, var Key, Shift").
+std::string_view EventArguments(std::string_view adapterClass); // empty when unknown
+
+// Creates an adapter of the class (raising "Unknown event adapter: 'X'" for
+// an unknown class) in the global list.
+TfsCustomEvent& AttachEvent(const std::string& adapterClass, TfsScript& script,
+                            const std::string& handlerName);
+void DetachEvent(TfsCustomEvent& event);
+
+} // namespace rq::script
