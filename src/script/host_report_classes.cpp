@@ -18,6 +18,9 @@
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
 #include "script/host_report_objects.h"
+#include "script/host_streams.h"
+
+#include <sstream>
 
 namespace rq::script {
 
@@ -200,6 +203,21 @@ void AddComponentMembers(TfsClassVariable& cls) {
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
                       ComponentOf(o).SetBounds(a[0].toDouble(), a[1].toDouble(), a[2].toDouble(),
                                                a[3].toDouble());
+                      return Variant();
+                  });
+    // The component's XML form, written at and read from the stream's position.
+    cls.AddMethod("procedure SaveToStream(Stream: TStream)",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      std::ostringstream out;
+                      ComponentOf(o).SaveToStream(out);
+                      As<ByteStream>(a[0].toObject()).Write(out.str());
+                      return Variant();
+                  });
+    cls.AddMethod("procedure LoadFromStream(Stream: TStream)",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      ByteStream& stream = As<ByteStream>(a[0].toObject());
+                      std::istringstream in(stream.Read(stream.Size() - stream.Position()));
+                      ComponentOf(o).LoadFromStream(in);
                       return Variant();
                   });
     cls.AddIndexedProperty(

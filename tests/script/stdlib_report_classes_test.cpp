@@ -18,17 +18,18 @@ using rq::base::Variant;
 // body runs; r (a String) is the answer.
 std::string RunReport(const std::string& body) {
     TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
-                    "c: TfrxComponent; f: TFont; p: TPen; b: TBrush;",
-                    "begin",
-                    "rep := TfrxReport.Create(nil);",
-                    "try",
-                    "page := TfrxReportPage.Create(rep); page.Name := 'Page1';",
-                    "memo := TfrxMemoView.Create(page); memo.Name := 'Memo1';",
-                    "memo.SetBounds(10, 20, 100, 18);",
-                    body,
-                    "finally rep.Free end",
-                    "end."};
+    script.Lines = {
+        "var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
+        "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
+        "begin",
+        "rep := TfrxReport.Create(nil);",
+        "try",
+        "page := TfrxReportPage.Create(rep); page.Name := 'Page1';",
+        "memo := TfrxMemoView.Create(page); memo.Name := 'Memo1';",
+        "memo.SetBounds(10, 20, 100, 18);",
+        body,
+        "finally rep.Free end",
+        "end."};
     if (!script.Compile())
         return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
     try {
@@ -95,6 +96,15 @@ TEST(ReportFileTest, SavesAndLoadsThroughScript) {
                         "'); rep.Clear; if rep.LoadFromFile('" + path +
                         "') then begin c := rep.Objects[0]; r := c.Objects[0].Name end"),
               "Memo1");
+}
+
+TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
+    EXPECT_EQ(RunReport("memo.Text := 'Copied'; memo.HAlign := haRight; f := TFont.Create; "
+                        "f.Free; m2 := TfrxMemoView.Create(page); "
+                        "l := TMemoryStream.Create; memo.SaveToStream(l); l.Position := 0; "
+                        "m2.LoadFromStream(l); l.Free; "
+                        "r := IntToStr(m2.HAlign) + IntToStr(page.Count) + m2.Text"),
+              "12Copied\r\n");
 }
 
 } // namespace
