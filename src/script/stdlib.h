@@ -31,6 +31,7 @@ void AddBasicClasses(TfsScript& script);
 void AddStreamClasses(TfsScript& script);   // TStream, TFileStream, TMemoryStream
 void AddListClass(TfsScript& script);       // TList
 void AddReportClasses(TfsScript& script);   // over the report model
+void AddReportVariables(TfsScript& script); // TCollection, TfrxVariables
 void AddGraphicsClasses(TfsScript& script); // TPen, TBrush (TFont comes from the model)
 
 // A standard routine: its declaration and the function that computes it

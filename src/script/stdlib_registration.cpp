@@ -40,6 +40,7 @@ void AddStandardLibrary(TfsScript& script) {
     AddLibraryEnumerations(script);
     AddBasicClasses(script);
     AddReportClasses(script);
+    AddReportVariables(script);
     AddGraphicsClasses(script);
 }
 

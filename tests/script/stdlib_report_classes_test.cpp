@@ -98,6 +98,16 @@ TEST(ReportFileTest, SavesAndLoadsThroughScript) {
               "Memo1");
 }
 
+TEST(ReportVariablesTest, ReadsAndWritesByName) {
+    EXPECT_EQ(RunReport("rep.Variables['Total'] := 12; rep.Variables['total'] := "
+                        "rep.Variables['TOTAL'] + 1; r := VarToStr(rep.Variables['Total']) + '/' + "
+                        "IntToStr(rep.Variables.Count) + '/' + VarToStr(rep.Variables['none'])"),
+              "13/1/");
+    EXPECT_EQ(RunReport("rep.Variables['a'] := 1; rep.Variables.Clear; "
+                        "r := IntToStr(rep.Variables.Count)"),
+              "0");
+}
+
 TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
     EXPECT_EQ(RunReport("memo.Text := 'Copied'; memo.HAlign := haRight; f := TFont.Create; "
                         "f.Free; m2 := TfrxMemoView.Create(page); "
