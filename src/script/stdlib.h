@@ -32,6 +32,7 @@ void AddStreamClasses(TfsScript& script);   // TStream, TFileStream, TMemoryStre
 void AddListClass(TfsScript& script);       // TList
 void AddReportClasses(TfsScript& script);   // over the report model
 void AddReportVariables(TfsScript& script); // TCollection, TfrxVariables
+void AddXMLClasses(TfsScript& script);      // TfsXMLItem, TfsXMLDocument
 void AddGraphicsClasses(TfsScript& script); // TPen, TBrush (TFont comes from the model)
 
 // A standard routine: its declaration and the function that computes it

@@ -42,6 +42,7 @@ void AddStandardLibrary(TfsScript& script) {
     AddReportClasses(script);
     AddReportVariables(script);
     AddGraphicsClasses(script);
+    AddXMLClasses(script);
 }
 
 void SetShowMessageHook(ShowMessageHook hook) {

@@ -1,0 +1,177 @@
+// TfsXMLDocument and TfsXMLItem for scripts. A script item names its element
+// by the document object and the child indices from the root, resolved at
+// each use, so an item whose element was cleared away gives an error
+// instead of reaching freed memory.
+#include "script/host_objects.h"
+#include "script/stdlib.h"
+#include "script/xml_document.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace rq::script {
+
+namespace {
+
+using rq::base::Object;
+
+struct XMLDocumentObject : ScriptObject {
+    XMLDocumentObject() : ScriptObject("TfsXMLDocument") {}
+    TfsXMLDocument document;
+    void Free() override {
+        document.Root().Clear();
+        ScriptObject::Free();
+    }
+};
+
+struct XMLItemObject : ScriptObject {
+    XMLItemObject(XMLDocumentObject& owner, std::vector<int> path)
+        : ScriptObject("TfsXMLItem"), owner(&owner), path(std::move(path)) {}
+    XMLDocumentObject* owner; // kept until program end like every script object
+    std::vector<int> path;    // child indices from the root
+
+    TfsXMLItem& Element() const {
+        TfsXMLItem* item = owner->IsFreed() ? nullptr : &owner->document.Root();
+        for (int index : path) {
+            if (item == nullptr || index >= item->Count())
+                throw rq::base::Exception("Access violation: object used after Free");
+            item = &(*item)[index];
+        }
+        if (item == nullptr)
+            throw rq::base::Exception("Access violation: object used after Free");
+        return *item;
+    }
+};
+
+// One script object per document and position, so that walking a document
+// repeatedly does not pile up objects.
+Variant ItemObject(XMLDocumentObject& owner, std::vector<int> path) {
+    static std::map<std::pair<XMLDocumentObject*, std::vector<int>>, Object*> known;
+    Object*& slot = known[{&owner, path}];
+    if (slot == nullptr)
+        slot = KeepScriptObject(std::make_unique<XMLItemObject>(owner, std::move(path)));
+    return Variant(slot);
+}
+
+// The child at index of the item as a script object.
+Variant ChildObject(const XMLItemObject& item, int index) {
+    TfsXMLItem& element = item.Element();
+    if (index < 0 || index >= element.Count())
+        throw rq::base::EListError("List index out of bounds (" + std::to_string(index) + ")");
+    std::vector<int> path = item.path;
+    path.push_back(index);
+    return ItemObject(*item.owner, std::move(path));
+}
+
+XMLItemObject& Item(Object* o) {
+    return As<XMLItemObject>(o);
+}
+
+std::string ReadFile(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file)
+        rq::base::raiseCannotOpenFile(fileName, std::strerror(errno));
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void AddItemClass(TfsScript& script) {
+    TfsClassVariable& item = script.AddClass("TfsXMLItem", "TObject", [](const Object* o) {
+        return dynamic_cast<const XMLItemObject*>(o) != nullptr;
+    });
+    item.AddMethod("function Add: TfsXMLItem",
+                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
+                       XMLItemObject& self = Item(o);
+                       self.Element().Add();
+                       return ChildObject(self, self.Element().Count() - 1);
+                   });
+    item.AddMethod("procedure Clear",
+                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
+                       Item(o).Element().Clear();
+                       return Variant();
+                   });
+    item.AddMethod("function Find(Name: String): Integer",
+                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                       return Variant(Item(o).Element().Find(a[0].toString()));
+                   });
+    item.AddMethod("function FindItem(Name: String): TfsXMLItem",
+                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                       XMLItemObject& self = Item(o);
+                       self.Element().FindItem(a[0].toString());
+                       return ChildObject(self, self.Element().Find(a[0].toString()));
+                   });
+    item.AddProperty("Count", "Integer",
+                     [](Object* o, const TfsClassVariable*, const std::string&) {
+                         return Variant(Item(o).Element().Count());
+                     });
+    item.AddDefaultProperty(
+        "Items", "Integer", "TfsXMLItem",
+        [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+            return ChildObject(Item(o), a[0].toInteger());
+        },
+        true);
+    item.AddProperty(
+        "Name", "String",
+        [](Object* o, const TfsClassVariable*, const std::string&) {
+            return Variant(Item(o).Element().Name());
+        },
+        [](Object* o, const TfsClassVariable*, const std::string&, const Variant& v) {
+            Item(o).Element().SetName(v.toString());
+        });
+    item.AddProperty(
+        "Text", "String",
+        [](Object* o, const TfsClassVariable*, const std::string&) {
+            return Variant(Item(o).Element().Text());
+        },
+        [](Object* o, const TfsClassVariable*, const std::string&, const Variant& v) {
+            Item(o).Element().SetText(v.toString());
+        });
+    item.AddIndexedProperty(
+        "Prop", "String", "String",
+        [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+            return Variant(Item(o).Element().Prop(a[0].toString()));
+        },
+        true);
+}
+
+void AddDocumentClass(TfsScript& script) {
+    TfsClassVariable& doc = script.AddClass("TfsXMLDocument", "TObject", [](const Object* o) {
+        return dynamic_cast<const XMLDocumentObject*>(o) != nullptr;
+    });
+    doc.AddConstructor("constructor Create",
+                       [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
+                           return Variant(KeepScriptObject(std::make_unique<XMLDocumentObject>()));
+                       });
+    doc.AddProperty("Root", "TfsXMLItem",
+                    [](Object* o, const TfsClassVariable*, const std::string&) {
+                        return ItemObject(As<XMLDocumentObject>(o), {});
+                    });
+    doc.AddMethod("procedure LoadFromFile(FileName: String)",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      As<XMLDocumentObject>(o).document.LoadFromString(ReadFile(a[0].toString()));
+                      return Variant();
+                  });
+    doc.AddMethod("procedure SaveToFile(FileName: String)",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      const std::string text = As<XMLDocumentObject>(o).document.SaveToString();
+                      std::ofstream file(a[0].toString(), std::ios::binary | std::ios::trunc);
+                      if (!file)
+                          rq::base::raiseCannotCreateFile(a[0].toString(), std::strerror(errno));
+                      file << text;
+                      return Variant();
+                  });
+}
+
+} // namespace
+
+void AddXMLClasses(TfsScript& script) {
+    AddItemClass(script);
+    AddDocumentClass(script);
+}
+
+} // namespace rq::script
