@@ -35,6 +35,8 @@ std::int64_t ByteStream::Seek(std::int64_t offset, int origin) {
         base = position_;
     else if (origin == 2)
         base = Size();
+    // Clamping the offset first keeps the sum from overflowing.
+    offset = std::clamp<std::int64_t>(offset, -kMaxStreamSize, kMaxStreamSize);
     position_ = std::clamp<std::int64_t>(base + offset, 0, Size());
     return position_;
 }

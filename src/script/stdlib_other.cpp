@@ -6,6 +6,7 @@
 #include "base/number_text.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <random>
 
 namespace rq::script {
@@ -64,6 +65,9 @@ Variant VarArrayCreate(VariantArray& a) {
     if (!a[0].isArray() || bounds.empty() || bounds.size() % 2 != 0)
         throw EVariantError("Invalid argument");
     std::int64_t total = 1;
+    for (const Variant& bound : bounds)
+        if (std::abs(bound.toInt64()) > kMaxArrayElements)
+            throw EVariantError("Invalid argument");
     for (std::size_t i = 0; i < bounds.size(); i += 2) {
         const std::int64_t count = bounds[i + 1].toInt64() - bounds[i].toInt64() + 1;
         if (count < 0 || (count > 0 && total > kMaxArrayElements / count))

@@ -118,6 +118,7 @@ const RoutineCase kStrings[] = {
     {"CopyPastEnd", "Copy('abcdef', 5, 10)", "ef"},
     {"CopyFromZero", "Copy('abc', 0, 2)", "ab"},
     {"CopyBeyond", "Copy('abc', 9, 2)", ""},
+    {"CopyHugeCount", "Copy('abc', 2, 2147483647)", "bc"},
     {"Pos", "Pos('cd', 'abcdef')", "3"},
     {"PosAbsent", "Pos('x', 'abc')", "0"},
     {"Uppercase", "Uppercase('\xE1rv\xEDz abc')", "\xC1RV\xCDZ ABC"},
@@ -215,6 +216,10 @@ const ErrorCase kErrors[] = {
      "error: Format '%d' invalid or incompatible with argument"},
     {"CreateOleObject", "r := CreateOleObject('Word.Application')",
      "error: CreateOleObject: automation objects are not supported on this platform"},
+    {"VarArrayTooLarge", "r := VarArrayCreate([0, 100000000], varInteger)",
+     "error: Invalid argument"},
+    {"VarArrayHugeBounds", "r := VarArrayCreate([-2147483647, 2147483647], varVariant)",
+     "error: Invalid argument"},
     {"TooFewArguments", "r := Copy('abc', 1)", "compile 3:10: Not enough actual parameters"},
 };
 INSTANTIATE_TEST_SUITE_P(Errors, RoutineErrorTest, testing::ValuesIn(kErrors),

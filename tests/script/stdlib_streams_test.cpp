@@ -55,6 +55,10 @@ const StreamCase kStreamCases[] = {
     {"ReadStopsAtEnd", "m.Write('abc', 3); m.Seek(-1, soFromEnd); r := IntToStr(m.Read(s, 10)) + s",
      "1c"},
     {"SeekClamps", "m.Write('abc', 3); r := IntToStr(m.Seek(10, soFromBeginning))", "3"},
+    {"SeekHugeOffset",
+     "m.Write('abc', 3); m.Position := 1; r := IntToStr(m.Seek(2147483647, soFromCurrent)) + "
+     "IntToStr(m.Seek(-2147483647, soFromCurrent))",
+     "30"},
     {"SeekFromCurrent",
      "m.Write('abc', 3); m.Position := 1; r := IntToStr(m.Seek(1, soFromCurrent))", "2"},
     {"CopyFromWholeSource",
