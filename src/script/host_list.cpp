@@ -84,6 +84,12 @@ Variant ListItem(Object* o, const TfsClassVariable*, const std::string& name, Va
 
 } // namespace
 
+Object* NewScriptList(std::vector<Variant> items) {
+    auto list = std::make_unique<List>();
+    list->items = std::move(items);
+    return KeepScriptObject(std::move(list));
+}
+
 void AddListClass(TfsScript& script) {
     TfsClassVariable& list = script.AddClass("TList", "TObject", [](const Object* o) {
         return dynamic_cast<const List*>(o) != nullptr;

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace rq::script {
 
@@ -26,6 +27,9 @@ private:
 
 // Takes ownership of a new object and returns it for the script.
 rq::base::Object* KeepScriptObject(std::unique_ptr<ScriptObject> object);
+
+// A new TList holding the values, for members that answer with a list.
+rq::base::Object* NewScriptList(std::vector<rq::base::Variant> items);
 
 // The object as T, raising "Invalid class typecast" for anything else and
 // "Access violation" for a freed object.

@@ -236,6 +236,13 @@ void AddComponentMembers(TfsClassVariable& cls) {
             return get(ComponentOf(o));
         };
     };
+    // Every object below the component, depth first, as a new list.
+    cls.AddProperty("AllObjects", "TList", getter([](model::TfrxComponent& c) {
+                        std::vector<Variant> items;
+                        for (model::TfrxComponent* child : c.AllObjects())
+                            items.push_back(WrapComponent(child));
+                        return Variant(NewScriptList(std::move(items)));
+                    }));
     cls.AddProperty("Count", "Integer",
                     getter([](model::TfrxComponent& c) { return Variant(c.Count()); }));
     cls.AddProperty("Parent", "TfrxComponent",

@@ -60,6 +60,10 @@ const ReportCase kReportCases[] = {
     {"Count", "TfrxMemoView.Create(page); r := IntToStr(page.Count)", "2"},
     {"Bounds", "r := FloatToStr(memo.Left) + ',' + FloatToStr(memo.Top + memo.Height)", "10,38"},
     {"Parent", "r := memo.Parent.Name", "Page1"},
+    {"AllObjects",
+     "TfrxMemoView.Create(memo); r := IntToStr(rep.AllObjects.Count) + "
+     "IntToStr(page.AllObjects.Count)",
+     "32"},
     {"Page", "r := memo.Page.Name", "Page1"},
     {"EnumerationProperty", "memo.HAlign := haCenter; r := IntToStr(memo.HAlign)", "2"},
     {"BooleanProperty", "memo.Visible := False; r := VarToStr(memo.Visible)", "False"},
