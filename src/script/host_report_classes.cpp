@@ -20,6 +20,9 @@
 #include "script/host_report_objects.h"
 #include "script/host_streams.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <sstream>
 
 namespace rq::script {
@@ -305,6 +308,60 @@ void AddReportMembers(TfsClassVariable& cls) {
                   });
 }
 
+// The graphic class of an image by its first bytes.
+std::string GraphicClassOf(std::string_view data) {
+    if (data.starts_with("\xFF\xD8"))
+        return "TJPEGImage";
+    if (data.starts_with("\x89PNG"))
+        return "TPNGObject";
+    if (data.starts_with("BM"))
+        return "TBitmap";
+    return {};
+}
+
+// The pixel size of the picture's image (0 x 0 when empty).
+const model::TPicture& PictureOf(Object* o) {
+    auto* picture = dynamic_cast<model::TPicture*>(&Self(o).Target());
+    if (picture == nullptr)
+        throw rq::base::Exception("Invalid class typecast");
+    return *picture;
+}
+
+void AddPictureSize(TfsClassVariable& cls) {
+    cls.AddProperty("Width", "Integer", [](Object* o, const TfsClassVariable*, const std::string&) {
+        return Variant(PictureOf(o).Width());
+    });
+    cls.AddProperty("Height", "Integer",
+                    [](Object* o, const TfsClassVariable*, const std::string&) {
+                        return Variant(PictureOf(o).Height());
+                    });
+}
+
+void AddPictureMembers(TfsClassVariable& cls) {
+    cls.AddMethod("procedure LoadFromFile(FileName: String)",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                      auto* view = dynamic_cast<model::TfrxPictureView*>(&Self(o).Target());
+                      if (view == nullptr)
+                          throw rq::base::Exception("Invalid class typecast");
+                      const std::string fileName = a[0].toString();
+                      std::ifstream file(fileName, std::ios::binary);
+                      if (!file)
+                          rq::base::raiseCannotOpenFile(fileName, std::strerror(errno));
+                      std::ostringstream bytes;
+                      bytes << file.rdbuf();
+                      const std::string className = GraphicClassOf(bytes.str());
+                      if (className.empty()) {
+                          const std::size_t dot = fileName.rfind('.');
+                          throw rq::base::Exception(
+                              "Unknown picture file extension (" +
+                              (dot == std::string::npos ? std::string() : fileName.substr(dot)) +
+                              ")");
+                      }
+                      view->Picture().SetGraphic(className, bytes.str());
+                      return Variant();
+                  });
+}
+
 struct ValueClass {
     const model::ClassInfo& (*info)();
 };
@@ -324,6 +381,7 @@ const ValueClass kValueClasses[] = {
     {&model::TfrxFrame::StaticClass},
     {&model::TfrxFormat::StaticClass},
     {&model::TfrxHighlight::StaticClass},
+    {&model::TPicture::StaticClass},
     {&model::TfrxEngineOptions::StaticClass},
     {&model::TfrxPreviewOptions::StaticClass},
     {&model::TfrxPrintOptions::StaticClass},
@@ -352,6 +410,8 @@ void AddReportClasses(TfsScript& script) {
         TfsClassVariable& cls = AddModelClass(script, c.info(), "TPersistent");
         if (&c.info() == &model::TFont::StaticClass())
             AddFontConstructor(cls);
+        if (&c.info() == &model::TPicture::StaticClass())
+            AddPictureSize(cls);
     }
     TfsClassVariable& component =
         AddModelClass(script, model::TfrxComponent::StaticClass(), "TComponent");
@@ -363,6 +423,8 @@ void AddReportClasses(TfsScript& script) {
             AddMemoMembers(cls);
         if (&info == &model::TfrxReport::StaticClass())
             AddReportMembers(cls);
+        if (&info == &model::TfrxPictureView::StaticClass())
+            AddPictureMembers(cls);
     }
 }
 

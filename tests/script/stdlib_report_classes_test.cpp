@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace rq::script {
 namespace {
 
@@ -21,6 +23,7 @@ std::string RunReport(const std::string& body) {
     script.Lines = {
         "var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
         "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
+        "pic: TfrxPictureView;",
         "begin",
         "rep := TfrxReport.Create(nil);",
         "try",
@@ -110,6 +113,22 @@ TEST(ReportVariablesTest, ReadsAndWritesByName) {
     EXPECT_EQ(RunReport("rep.Variables['a'] := 1; rep.Variables.Clear; "
                         "r := IntToStr(rep.Variables.Count)"),
               "0");
+}
+
+TEST(ReportPictureTest, LoadsAnImageFile) {
+    const std::string png = testing::TempDir() + "rq_script_picture.png";
+    const std::string text = testing::TempDir() + "rq_script_picture.txt";
+    // A PNG signature and an IHDR chunk of a 3 x 2 image.
+    std::ofstream(png, std::ios::binary) << std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"
+                                                        "\0\0\0\x03\0\0\0\x02\x08\x02\0\0\0",
+                                                        29);
+    std::ofstream(text) << "no image";
+    EXPECT_EQ(
+        RunReport("pic := TfrxPictureView.Create(page); pic.LoadFromFile('" + png +
+                  "'); r := IntToStr(pic.Picture.Width) + 'x' + IntToStr(pic.Picture.Height)"),
+        "3x2");
+    EXPECT_EQ(RunReport("pic := TfrxPictureView.Create(page); pic.LoadFromFile('" + text + "')"),
+              "error: Unknown picture file extension (.txt)");
 }
 
 TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
