@@ -1,0 +1,4 @@
+var i, s: Integer;
+begin
+  for i := 1 to 10 do s := s + i;
+end.
