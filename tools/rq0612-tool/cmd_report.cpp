@@ -3,6 +3,7 @@
 #include "command.h"
 
 #include "base/exceptions.h"
+#include "report/model/barcode_view.h"
 #include "report/model/float_text.h"
 #include "report/model/report.h"
 
@@ -86,6 +87,8 @@ constexpr std::array kReportCommands{
 int runReport(const Args& args) {
     if (args.empty() || args.size() > 2)
         return usageError("report", "expects a report command and at most one FILE");
+    // The classes the program's own window registers, so that its template loads.
+    const report::model::TfrxBarCodeObject barcodes;
     for (const ReportCommand& command : kReportCommands) {
         if (command.name == args[0])
             return command.run(Args(args.begin() + 1, args.end()));
