@@ -2,52 +2,27 @@
 // with their duplicate rule, indexed and default properties, Find writing
 // back its index, and the list errors with their messages.
 #include "base/format_settings.h"
-#include "script/global_library.h"
-#include "script/script.h"
+#include "script_answer.h"
 
 #include <gtest/gtest.h>
 
 namespace rq::script {
 namespace {
 
-using rq::base::Variant;
-
 // Runs a program whose last statement leaves its answer in r (a String);
 // errors come back as "error: message".
 std::string RunList(const std::string& body) {
-    TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r: String; l: TStringList; i: Integer; a: TList;",
-                    "begin",
-                    "l := TStringList.Create;",
-                    "try",
-                    body,
-                    "finally l.Free end",
-                    "end."};
-    if (!script.Compile())
-        return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
-    try {
-        script.Execute();
-    } catch (const std::exception& e) {
-        return std::string("error: ") + e.what();
-    }
-    Variant r;
-    script.Find("r")->Read(Variant(), r);
-    return r.toString();
+    return RunForAnswer({"var r: String; l: TStringList; i: Integer; a: TList;", "begin",
+                         "l := TStringList.Create;", "try", body, "finally l.Free end", "end."});
 }
 
-struct ListCase {
-    const char* name;
-    const char* body;
-    const char* expected;
-};
-
-class StringListTest : public testing::TestWithParam<ListCase> {};
+class StringListTest : public testing::TestWithParam<ScriptCase> {};
 
 TEST_P(StringListTest, Runs) {
     EXPECT_EQ(RunList(GetParam().body), GetParam().expected);
 }
 
-const ListCase kListCases[] = {
+const ScriptCase kScriptCases[] = {
     {"AddAndCount", "l.Add('a'); l.Add('b'); r := IntToStr(l.Count) + l[1] + l.Strings[0]", "2ba"},
     {"Text", "l.Add('a'); l.Add('b'); r := l.Text", "a\r\nb\r\n"},
     {"SetText", "l.Text := 'x'#13#10'y'#10'z'; r := IntToStr(l.Count) + l[2]", "3z"},
@@ -83,7 +58,7 @@ const ListCase kListCases[] = {
     {"InsertIntoSorted", "l.Sorted := True; l.Insert(0, 'a')",
      "error: Operation not allowed on sorted list"},
 };
-INSTANTIATE_TEST_SUITE_P(Script, StringListTest, testing::ValuesIn(kListCases),
+INSTANTIATE_TEST_SUITE_P(Script, StringListTest, testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
 
 // TList keeps object references; the list l itself serves as an item.

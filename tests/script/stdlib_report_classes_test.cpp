@@ -3,9 +3,8 @@
 // enumerations, sets, strings, value records such as the font), the
 // memo's text, the component tree members and use after Free.
 #include "report/model/report.h"
-#include "script/global_library.h"
-#include "script/script.h"
 #include "script/stdlib.h"
+#include "script_answer.h"
 
 #include <gtest/gtest.h>
 
@@ -19,45 +18,22 @@ using rq::base::Variant;
 // Declares a report with a page and a memo ("Memo1" at 10, 20) before the
 // body runs; r (a String) is the answer.
 std::string RunReport(const std::string& body) {
-    TfsScript script(&fsGlobalUnit());
-    script.Lines = {
-        "var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
-        "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
-        "pic: TfrxPictureView;",
-        "begin",
-        "rep := TfrxReport.Create(nil);",
-        "try",
-        "page := TfrxReportPage.Create(rep); page.Name := 'Page1';",
-        "memo := TfrxMemoView.Create(page); memo.Name := 'Memo1';",
-        "memo.SetBounds(10, 20, 100, 18);",
-        body,
-        "finally rep.Free end",
-        "end."};
-    if (!script.Compile())
-        return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
-    try {
-        script.Execute();
-    } catch (const std::exception& e) {
-        return std::string("error: ") + e.what();
-    }
-    Variant r;
-    script.Find("r")->Read(Variant(), r);
-    return r.toString();
+    return RunForAnswer(
+        {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
+         "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
+         "pic: TfrxPictureView;", "begin", "rep := TfrxReport.Create(nil);", "try",
+         "page := TfrxReportPage.Create(rep); page.Name := 'Page1';",
+         "memo := TfrxMemoView.Create(page); memo.Name := 'Memo1';",
+         "memo.SetBounds(10, 20, 100, 18);", body, "finally rep.Free end", "end."});
 }
 
-struct ReportCase {
-    const char* name;
-    const char* body;
-    const char* expected;
-};
-
-class ReportClassTest : public testing::TestWithParam<ReportCase> {};
+class ReportClassTest : public testing::TestWithParam<ScriptCase> {};
 
 TEST_P(ReportClassTest, Runs) {
     EXPECT_EQ(RunReport(GetParam().body), GetParam().expected);
 }
 
-const ReportCase kReportCases[] = {
+const ScriptCase kScriptCases[] = {
     {"MemoTextRoundTrip", "memo.Text := 'Hello'; r := memo.Text", "Hello\r\n"},
     {"Names", "r := rep.Objects[0].Name + '/' + page.Objects[0].Name", "Page1/Memo1"},
     {"Count", "TfrxMemoView.Create(page); r := IntToStr(page.Count)", "2"},
@@ -94,7 +70,7 @@ const ReportCase kReportCases[] = {
      "21255"},
     {"ObjectIndexOutOfBounds", "r := page.Objects[5].Name", "error: List index out of bounds (5)"},
 };
-INSTANTIATE_TEST_SUITE_P(Script, ReportClassTest, testing::ValuesIn(kReportCases),
+INSTANTIATE_TEST_SUITE_P(Script, ReportClassTest, testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(ReportFileTest, SavesAndLoadsThroughScript) {

@@ -1,8 +1,7 @@
 // Streams through scripts: memory streams with positions, seeking and
 // copying, file streams with their open modes and errors, and string lists
 // loaded from and saved to streams.
-#include "script/global_library.h"
-#include "script/script.h"
+#include "script_answer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,43 +10,20 @@
 namespace rq::script {
 namespace {
 
-using rq::base::Variant;
-
 std::string RunStreams(const std::string& body) {
-    TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r, s: String; m, m2: TMemoryStream; f: TFileStream; l: TStringList;",
-                    "begin",
-                    "m := TMemoryStream.Create; m2 := TMemoryStream.Create;",
-                    "l := TStringList.Create;",
-                    "try",
-                    body,
-                    "finally m.Free; m2.Free; l.Free end",
-                    "end."};
-    if (!script.Compile())
-        return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
-    try {
-        script.Execute();
-    } catch (const std::exception& e) {
-        return std::string("error: ") + e.what();
-    }
-    Variant r;
-    script.Find("r")->Read(Variant(), r);
-    return r.toString();
+    return RunForAnswer({"var r, s: String; m, m2: TMemoryStream; f: TFileStream; l: TStringList;",
+                         "begin", "m := TMemoryStream.Create; m2 := TMemoryStream.Create;",
+                         "l := TStringList.Create;", "try", body,
+                         "finally m.Free; m2.Free; l.Free end", "end."});
 }
 
-struct StreamCase {
-    const char* name;
-    const char* body;
-    const char* expected;
-};
-
-class StreamTest : public testing::TestWithParam<StreamCase> {};
+class StreamTest : public testing::TestWithParam<ScriptCase> {};
 
 TEST_P(StreamTest, Runs) {
     EXPECT_EQ(RunStreams(GetParam().body), GetParam().expected);
 }
 
-const StreamCase kStreamCases[] = {
+const ScriptCase kScriptCases[] = {
     {"WriteMovesPosition", "m.Write('abcdef', 4); r := IntToStr(m.Position) + IntToStr(m.Size)",
      "44"},
     {"ReadWritesBufferBack",
@@ -73,7 +49,7 @@ const StreamCase kStreamCases[] = {
      "m.Write('x'#13#10'y', 4); m.Position := 0; l.LoadFromStream(m); r := l.CommaText", "x,y"},
     {"IsStream", "if m is TStream then r := 'stream'", "stream"},
 };
-INSTANTIATE_TEST_SUITE_P(Script, StreamTest, testing::ValuesIn(kStreamCases),
+INSTANTIATE_TEST_SUITE_P(Script, StreamTest, testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(FileStreamTest, CreatesWritesAndReadsBack) {

@@ -1,50 +1,26 @@
 // TfsXMLDocument and TfsXMLItem through scripts: building a document,
 // attributes, finding children, saving and loading a file, and items of
 // elements that were cleared away.
-#include "script/global_library.h"
-#include "script/script.h"
+#include "script_answer.h"
 
 #include <gtest/gtest.h>
 
 namespace rq::script {
 namespace {
 
-using rq::base::Variant;
-
 std::string RunXML(const std::string& body) {
-    TfsScript script(&fsGlobalUnit());
-    script.Lines = {"var r: String; d, d2: TfsXMLDocument; i, j: TfsXMLItem;",
-                    "begin",
-                    "d := TfsXMLDocument.Create; d2 := TfsXMLDocument.Create;",
-                    "try",
-                    body,
-                    "finally d.Free; d2.Free end",
-                    "end."};
-    if (!script.Compile())
-        return "compile " + script.ErrorPos() + ": " + script.ErrorMsg();
-    try {
-        script.Execute();
-    } catch (const std::exception& e) {
-        return std::string("error: ") + e.what();
-    }
-    Variant r;
-    script.Find("r")->Read(Variant(), r);
-    return r.toString();
+    return RunForAnswer({"var r: String; d, d2: TfsXMLDocument; i, j: TfsXMLItem;", "begin",
+                         "d := TfsXMLDocument.Create; d2 := TfsXMLDocument.Create;", "try", body,
+                         "finally d.Free; d2.Free end", "end."});
 }
 
-struct XMLCase {
-    const char* name;
-    const char* body;
-    const char* expected;
-};
-
-class XMLClassTest : public testing::TestWithParam<XMLCase> {};
+class XMLClassTest : public testing::TestWithParam<ScriptCase> {};
 
 TEST_P(XMLClassTest, Runs) {
     EXPECT_EQ(RunXML(GetParam().body), GetParam().expected);
 }
 
-const XMLCase kXMLCases[] = {
+const ScriptCase kScriptCases[] = {
     {"BuildAndRead",
      "d.Root.Name := 'report'; i := d.Root.Add; i.Name := 'page'; i.Text := 'n=\"P1\"'; "
      "r := d.Root[0].Name + ':' + d.Root[0].Prop['n'] + ':' + IntToStr(d.Root.Count)",
@@ -58,7 +34,7 @@ const XMLCase kXMLCases[] = {
      "error: Access violation: object used after Free"},
     {"IndexOutOfBounds", "r := d.Root[2].Name", "error: List index out of bounds (2)"},
 };
-INSTANTIATE_TEST_SUITE_P(Script, XMLClassTest, testing::ValuesIn(kXMLCases),
+INSTANTIATE_TEST_SUITE_P(Script, XMLClassTest, testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(XMLFileTest, SavesAndLoads) {
