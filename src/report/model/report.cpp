@@ -97,6 +97,24 @@ void TfrxReport::Reload(std::istream& stream) {
     ShowErrors();
 }
 
+namespace {
+
+ReportEngineSlot& attachedEngine(ReportEngineSlot* engine) {
+    if (engine == nullptr)
+        throw base::Exception("Report engine is not available");
+    return *engine;
+}
+
+} // namespace
+
+bool TfrxReport::Prepare(bool ClearPrevious) {
+    return attachedEngine(engine_.get()).Prepare(ClearPrevious);
+}
+
+base::Variant TfrxReport::Calc(const std::string& expression) {
+    return attachedEngine(engine_.get()).Calc(expression);
+}
+
 void TfrxReport::ShowErrors() const {
     if (errors_.Empty() || engineOptions_.SilentMode || !OnShowErrors)
         return;

@@ -10,10 +10,21 @@
 #include "report/model/strings.h"
 
 #include <functional>
+#include <memory>
 
 namespace rq::report::model {
 
 class TfrxReportPage;
+
+// The preparation machinery the engine layer attaches to a report. The
+// model sits below the engine, so the report knows only this interface; it
+// owns the attached object and forwards Prepare and Calc to it.
+class ReportEngineSlot {
+public:
+    virtual ~ReportEngineSlot() = default;
+    virtual bool Prepare(bool ClearPrevious) = 0;
+    virtual base::Variant Calc(const std::string& expression) = 0;
+};
 
 class TfrxReport : public TfrxComponent {
 public:
@@ -69,6 +80,14 @@ public:
     // Calls OnShowErrors when the ErrorList is not empty and SilentMode is off.
     void ShowErrors() const;
 
+    // The attached engine; null until the engine layer attaches one.
+    ReportEngineSlot* Engine() const { return engine_.get(); }
+    void SetEngine(std::unique_ptr<ReportEngineSlot> engine) { engine_ = std::move(engine); }
+    // Through the attached engine; raise "Report engine is not available"
+    // when none is attached.
+    bool Prepare(bool ClearPrevious);
+    base::Variant Calc(const std::string& expression);
+
     // Destroys the pages; empties the collections; resets the options the
     // way a new report has them, the script and the system variable names.
     void Clear() override;
@@ -103,6 +122,8 @@ private:
     TfrxStyles styles_;
     SortedStringList errors_;
     TStrings systemVariableNames_;
+    // Last, so that it goes first: the engine refers to the members above.
+    std::unique_ptr<ReportEngineSlot> engine_;
 };
 
 } // namespace rq::report::model
