@@ -1,0 +1,106 @@
+// TfrxPreviewPages: the prepared-pages store. One XML document (root
+// "preparedreport") holds every prepared page as an element whose children
+// name an alias of a source object and carry only the attributes in which
+// the output object differs from it; the source objects live in private
+// copies of the template pages. Pages become objects again only on request
+// (GetPage), and the last 50 rebuilt pages are cached.
+#pragma once
+
+#include "report/engine/custom_preview_pages.h"
+#include "report/model/xml_document.h"
+#include "report/preview/dictionary.h"
+#include "report/preview/outline.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rq::report::preview {
+
+using engine::Extended;
+
+class TfrxPreviewPages : public engine::TfrxCustomPreviewPages {
+public:
+    // Most rebuilt pages kept at once.
+    static constexpr int kPageCacheSize = 50;
+    // Bytes added to the memory estimate for every stored element besides
+    // its name and attribute text.
+    static constexpr std::int64_t kElementOverhead = 52;
+
+    explicit TfrxPreviewPages(model::TfrxReport* report = nullptr);
+    ~TfrxPreviewPages() override;
+
+    void Clear() override;
+    void Initialize() override;
+    void AddSourcePage(model::TfrxReportPage& page) override;
+    void BeginPass() override;
+    void AddPage(const model::TfrxReportPage& page) override;
+    void AddObject(const model::TfrxComponent& object) override;
+    int CurrentObjectCount() const override;
+    void CutObjects(int position) override;
+    void PasteObjects(Extended x, Extended y) override;
+    bool HasBandOnPage(const model::TfrxBand& band) const override;
+    Extended BottomOfBands() const override;
+    void RewindPass() override;
+    void Finish() override;
+
+    void AddAnchor(const std::string& text, Extended top) override;
+    int GetAnchorPage(const std::string& text) const override;
+    Extended GetAnchorTop(const std::string& text) const override;
+    engine::TfrxCustomOutline& Outline() override { return outline_; }
+
+    int Count() const override;
+    model::TfrxReportPage* GetPage(int index) override;
+    engine::TfrxPageSize GetPageSize(int index) const override;
+    void SaveToStream(std::ostream& stream) override;
+    void SaveToFile(const std::string& fileName) override;
+
+    // --- inspection (the preview, the tool and tests) -----------------------
+    const TfrxDictionary& Dictionary() const { return dictionary_; }
+    int SourcePageCount() const { return static_cast<int>(sourcePages_.size()); }
+    model::TfrxReportPage& SourcePages(int index) const;
+    const model::TfrxXMLDocument& Document() const { return document_; }
+    // Keys of the page cache, first entry first.
+    std::vector<std::string> PageCacheKeys() const;
+    std::int64_t SizeEstimate() const { return sizeEstimate_; }
+
+private:
+    model::TfrxXMLItem& root() const { return document_.Root(); }
+    // The root's child of that name, created at the end when missing.
+    model::TfrxXMLItem& child(std::string_view name) const { return root().FindItem(name); }
+    model::TfrxXMLItem& pagesItem() const { return child("previewpages"); }
+    // The page element of that index, brought back from the swap file.
+    model::TfrxXMLItem& pageItem(int index) const;
+    // The page element CurPage; EListError when there is none.
+    model::TfrxXMLItem& currentPageItem() const;
+    const TfrxDictionary::Source* sourceOf(const model::TfrxXMLItem& item) const;
+
+    bool engineRunning() const;
+    bool engineFinalPass() const;
+    bool useFileCache() const;
+    void swapCheck();
+    void addObject(const model::TfrxComponent& object, model::TfrxXMLItem& parent);
+    // Index in SourcePages of the page element's source page ("page" + n).
+    int sourceIndex(const model::TfrxXMLItem& pageElement) const;
+    std::unique_ptr<model::TfrxReportPage> restorePage(model::TfrxXMLItem& pageElement) const;
+    void cachePage(int index, std::unique_ptr<model::TfrxReportPage> page);
+    void clearCache() { pageCache_.clear(); }
+    const model::TfrxXMLItem* findAnchor(const std::string& text) const;
+
+    // The document, the page elements' swapping and the root's children made
+    // on first use are storage details: readers may trigger them, so they
+    // are mutable; the prepared content never changes through a reader.
+    mutable model::TfrxXMLDocument document_;
+    std::vector<std::unique_ptr<model::TfrxReportPage>> sourcePages_;
+    TfrxDictionary dictionary_;
+    // Rebuilt pages under the decimal page index, most recent first.
+    std::vector<std::pair<std::string, std::unique_ptr<model::TfrxReportPage>>> pageCache_;
+    TfrxOutline outline_;
+    std::int32_t markPage_ = -1;    // Count - 1 at BeginPass
+    std::int32_t markCount_ = 0;    // object elements of the mark page at BeginPass
+    std::int64_t sizeEstimate_ = 0; // bytes of element text since the last swap check
+};
+
+} // namespace rq::report::preview
