@@ -44,7 +44,10 @@ public:
         calls.push_back("AddSourcePage");
         ++sourcePages;
     }
-    void BeginPass() override { calls.push_back("BeginPass"); }
+    void BeginPass() override {
+        calls.push_back("BeginPass");
+        mark_ = Count();
+    }
     void AddPage(const model::TfrxReportPage&) override {
         calls.push_back("AddPage");
         ++CurPage;
@@ -67,7 +70,12 @@ public:
     void PasteObjects(Extended, Extended) override {}
     bool HasBandOnPage(const model::TfrxBand&) const override { return false; }
     Extended BottomOfBands() const override { return 0; }
-    void RewindPass() override { calls.push_back("RewindPass"); }
+    // Pages written since BeginPass go (objects of an earlier page stay).
+    void RewindPass() override {
+        calls.push_back("RewindPass");
+        pages.resize(static_cast<std::size_t>(mark_));
+        CurPage = mark_ - 1;
+    }
     void Finish() override { calls.push_back("Finish"); }
     void AddAnchor(const std::string&, Extended) override {}
     int GetAnchorPage(const std::string&) const override { return -1; }
@@ -80,6 +88,7 @@ public:
     void SaveToFile(const std::string&) override {}
 
 private:
+    int mark_ = 0;
     struct NoOutline : TfrxCustomOutline {
         void AddItem(const std::string&, Extended) override {}
         void LevelRoot() override {}

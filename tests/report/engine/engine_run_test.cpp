@@ -92,6 +92,53 @@ TEST(Prepare, PageNumbersAndTheTotalPagesPlaceholder) {
     EXPECT_EQ(ReplaceTotalPages(f.storedTexts()[0], f.store->Count()), "Page 1 of 1\r\n");
 }
 
+TEST(Prepare, DoublePassKnowsTheTotalAndKeepsOnlyTheFinalPass) {
+    EngineFixture f;
+    f.report.EngineOptions().DoublePass = true;
+    f.memo("Memo1", "[Page] / [TotalPages]");
+    ASSERT_TRUE(f.report.Prepare(true));
+    EXPECT_EQ(f.store->Count(), 1);
+    EXPECT_EQ(f.storedTexts(), Names{"1 / 1\r\n"});
+    EXPECT_EQ(f.store->calls, (Names{"Clear", "Initialize", "AddSourcePage", "BeginPass", "AddPage",
+                                     "RewindPass", "AddPage", "Finish"}));
+}
+
+TEST(Prepare, HostValuesAreNeverExpandedAgain) {
+    EngineFixture f;
+    f.answers = {{"a", Variant("[b] <%c%>")}};
+    f.memo("Memo1", "x[a]y");
+    ASSERT_TRUE(f.report.Prepare(true));
+    EXPECT_EQ(f.storedTexts(), Names{"x[b] <%c%>y\r\n"});
+    EXPECT_EQ(f.asked, Names{"a"});
+}
+
+struct ScriptCase {
+    const char* name;
+    const char* text;
+    const char* expected;
+};
+
+class RunScriptObjectsTest : public ::testing::TestWithParam<ScriptCase> {};
+
+// Expressions see the report's objects by name and the run's own objects.
+TEST_P(RunScriptObjectsTest, AreVisibleToExpressions) {
+    EngineFixture f;
+    f.answers = {{"m1", Variant("host value")}};
+    f.memo("Memo1", GetParam().text);
+    ASSERT_TRUE(f.report.Prepare(true)) << f.report.Errors().Text();
+    EXPECT_EQ(f.storedTexts(), Names{std::string(GetParam().expected) + "\r\n"});
+}
+
+const ScriptCase kScriptCases[] = {
+    {"ReportCalcThroughTheHook", "[Report.Calc('m1')]", "host value"},
+    {"ObjectByName", "[Memo1.Name] [Page1.Name]", "Memo1 Page1"},
+    {"EngineFreeSpace", "[Engine.FreeSpace > 0] [Engine.FinalPass]", "True True"},
+    {"Outline", "[Outline.Count]", "0"},
+    {"Arithmetic", "[2 * 3 #n%2.1f]", "6.0"},
+};
+INSTANTIATE_TEST_SUITE_P(Engine, RunScriptObjectsTest, ::testing::ValuesIn(kScriptCases),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(Prepare, ScriptSetsVariablesThatLastForTheRunOnly) {
     EngineFixture f;
     f.report.ScriptText() = model::TStrings{"begin", "  Set('greeting', '''Hello''');", "end."};
