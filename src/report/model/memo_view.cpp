@@ -5,6 +5,8 @@
 #include "base/text1250.h"
 #include "report/model/report.h"
 
+#include <utility>
+
 namespace rq::report::model {
 
 const ClassInfo& TfrxCustomMemoView::StaticClass() {
@@ -68,6 +70,29 @@ void TfrxCustomMemoView::SetStyle(const std::string& v) {
     style_ = v;
     if (TfrxReport* report = Report())
         report->Styles().ApplyTo(*this, v);
+}
+
+namespace {
+
+TfrxMemoMeasure& memoMeasure() {
+    static TfrxMemoMeasure measure;
+    return measure;
+}
+
+} // namespace
+
+void SetMemoMeasure(TfrxMemoMeasure measure) {
+    memoMeasure() = std::move(measure);
+}
+
+Extended TfrxCustomMemoView::CalcHeight() {
+    const auto& measure = memoMeasure().CalcHeight;
+    return measure ? measure(*this) : Height();
+}
+
+Extended TfrxCustomMemoView::CalcWidth() {
+    const auto& measure = memoMeasure().CalcWidth;
+    return measure ? measure(*this) : Width();
 }
 
 void TfrxCustomMemoView::BeforeOutput() {

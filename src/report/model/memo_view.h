@@ -7,7 +7,21 @@
 #include "report/model/strings.h"
 #include "report/model/view.h"
 
+#include <functional>
+
 namespace rq::report::model {
+
+class TfrxCustomMemoView;
+
+// How a text view's text is measured. The text layout lives in the rendering
+// library, above the model, which installs the measurement; both functions
+// answer pixels at 96 per inch.
+struct TfrxMemoMeasure {
+    std::function<Extended(const TfrxCustomMemoView&)> CalcHeight;
+    std::function<Extended(const TfrxCustomMemoView&)> CalcWidth;
+};
+// Installs the measurement for every text view; an empty one removes it.
+void SetMemoMeasure(TfrxMemoMeasure measure);
 
 class TfrxCustomMemoView : public TfrxStretcheable {
 public:
@@ -75,6 +89,11 @@ public:
     base::Variant LastValue;
     base::Variant PreviousText = base::Variant::null();
     int TotalPagesHolder = 0;
+
+    // The height and width the text needs, used by stretching and automatic
+    // width; without an installed measurement they are Height and Width.
+    Extended CalcHeight() override;
+    virtual Extended CalcWidth();
 
     // BeforeOutput keeps the text of a memo that is not data-bound;
     // AfterOutput puts it back before the view's own restore.

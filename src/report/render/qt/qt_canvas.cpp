@@ -6,6 +6,7 @@
 
 #include "report/render/color_names.h"
 #include "report/render/draw_text.h"
+#include "report/render/memo_measure.h"
 #include "report/render/qt/qt_fonts.h"
 
 #include <QPagedPaintDevice>
@@ -263,6 +264,7 @@ void initQtRendering() {
         setMeasuringCanvasFactory([] {
             return std::make_unique<QtImageCanvas>(Size{1, 1}, ScreenDpi);
         });
+        installMemoMeasure();
         return true;
     }();
     (void)installed;

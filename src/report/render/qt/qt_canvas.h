@@ -99,8 +99,9 @@ public:
         : RecordingReference(dpi), RecordingCanvas(reference, frame) {}
 };
 
-// Makes the program's fonts known and installs the measuring canvas of the
-// text layout (a 96 dpi memory bitmap). Idempotent; needs a QGuiApplication.
+// Makes the program's fonts known, installs the measuring canvas of the text
+// layout (a 96 dpi memory bitmap) and with it the report model's measurement
+// of text views (CalcHeight, CalcWidth). Idempotent; needs a QGuiApplication.
 void initQtRendering();
 
 } // namespace rq::report::render::qt
