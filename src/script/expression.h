@@ -19,6 +19,7 @@ using rq::base::Variant;
 
 class TfsDesignator;
 class TfsSetExpression;
+class TfsProcVariable;
 
 // Operators by their upper-case text; the builder maps IL op texts here.
 enum class TfsOperator {
@@ -77,6 +78,22 @@ public:
 private:
     Variant value_;
     std::int32_t intValue_ = 0; // value_ as a 32-bit integer when typed Integer
+};
+
+// A script procedure named as an event handler ("@Proc" or 'Proc' assigned
+// to a host event): the value event accessors receive. A null procedure
+// detaches ("nil").
+struct TfsHandlerRef : rq::base::Object {
+    TfsProcVariable* proc = nullptr;
+};
+
+class TfsHandlerNode : public TfsExpressionNode {
+public:
+    explicit TfsHandlerNode(TfsProcVariable* proc) { ref_.proc = proc; }
+    void Eval(Variant& out) override { out = Variant(static_cast<rq::base::Object*>(&ref_)); }
+
+private:
+    TfsHandlerRef ref_; // lives as long as the statement that assigns it
 };
 
 class TfsDesignatorNode : public TfsExpressionNode {

@@ -192,10 +192,31 @@ std::unique_ptr<TfsExpressionNode> ProgramBuilder::Operand(const TfsXMLItem& ite
     } else if (name == "set") {
         node = std::make_unique<TfsSetNode>(BuildSet(item, scope));
         node->type = {TfsVarType::Variant, "Variant"};
+    } else if (name == "new") {
+        node = NewOperand(item, scope);
     } else {
         raiseScriptError("Expression expected");
     }
     node->pos = item.Prop("pos");
+    return node;
+}
+
+// "new C(args)": a dsgn whose first name is the class, the constructor's
+// arguments following it, further members after them.
+std::unique_ptr<TfsExpressionNode> ProgramBuilder::NewOperand(const TfsXMLItem& item,
+                                                              TfsScript& scope) {
+    const int dsgn = item.Find("dsgn");
+    const int first = dsgn >= 0 ? item[dsgn].Find("node") : -1;
+    auto* classItem =
+        first >= 0 ? dynamic_cast<TfsClassVariable*>(scope.Find(item[dsgn][first].Prop("text")))
+                   : nullptr;
+    TfsCustomVariable* create = classItem != nullptr ? classItem->FindMember("Create") : nullptr;
+    if (create == nullptr || create->Type() != TfsVarType::Constructor)
+        Fail(item.Prop("pos"), "Class type required");
+    auto designator = BuildDesignator(item[dsgn], scope, classItem);
+    TfsTypeInfo type = designator->type;
+    auto node = std::make_unique<TfsDesignatorNode>(std::move(designator));
+    node->type = std::move(type);
     return node;
 }
 
@@ -374,7 +395,8 @@ void ProgramBuilder::AddArguments(TfsDesignatorItem& step,
 }
 
 std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem& dsgn,
-                                                               TfsScript& scope) {
+                                                               TfsScript& scope,
+                                                               TfsClassVariable* construct) {
     Note(dsgn);
     const std::vector<DesignatorStep> steps = StepsOf(dsgn);
     if (steps.empty())
@@ -400,7 +422,8 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
     const std::string first = steps[0].node->Prop("text");
     Note(*steps[0].node);
     TfsCustomVariable* member = nullptr;
-    for (auto with = withList_.rbegin(); with != withList_.rend() && member == nullptr; ++with) {
+    for (auto with = withList_.rbegin();
+         with != withList_.rend() && member == nullptr && construct == nullptr; ++with) {
         if (with->classItem != nullptr && (member = with->classItem->FindMember(first))) {
             items.push_back({with->hidden, nullptr, {}, {}});
             type = with->hidden->TypeInfo();
@@ -413,12 +436,30 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
         ref = &scope.Add(
             std::make_unique<TfsVariable>(first, TfsTypeInfo{TfsVarType::Variant, "Variant"}));
     }
+    auto* classItem = dynamic_cast<TfsClassVariable*>(ref);
+    auto indexFollows = [&](std::size_t at) {
+        return at < steps.size() && steps[at].node->Prop("text") == "[";
+    };
     std::size_t k = 1;
-    if (ref->IsIndexed()) {
-        if (k >= steps.size() || steps[k].node->Prop("text") != "[")
+    if (construct != nullptr) {
+        push(construct, {});
+        push(construct->FindMember("Create"), steps[0].args);
+    } else if (classItem != nullptr && steps[0].args.size() == 1) {
+        // "TClass(x)": only objects (or untyped values) can be cast.
+        push(&classItem->Typecast(), steps[0].args);
+        const TfsTypeInfo& value = items.back().args[0]->Type();
+        if (value.code != TfsVarType::Class && value.code != TfsVarType::Variant)
+            Fail(steps[0].args[0]->Prop("pos"),
+                 "Incompatible types: '" + TypeText(type) + "', '" + TypeText(value) + "'");
+    } else if (ref->IsIndexed()) {
+        if (!indexFollows(k))
             raiseScriptError("Index required");
         push(ref, steps[k++].args);
     } else {
+        // A Variant that holds an array is used through its elements.
+        const Variant* held = ref->Type() == TfsVarType::Variant ? ref->Slot() : nullptr;
+        if (held != nullptr && held->isArray() && steps[0].args.empty() && !indexFollows(k))
+            raiseScriptError("Index required");
         push(ref, steps[0].args);
     }
 
@@ -448,7 +489,7 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
             if (next == nullptr)
                 raiseNamed("Undeclared identifier: ", text);
             if (next->IsIndexed()) {
-                if (k + 1 >= steps.size() || steps[k + 1].node->Prop("text") != "[")
+                if (!indexFollows(k + 1))
                     raiseScriptError("Index required");
                 push(next, steps[++k].args);
             } else {

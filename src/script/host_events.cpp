@@ -49,14 +49,16 @@ std::string_view EventArguments(std::string_view adapterClass) {
 
 TfsCustomEvent::TfsCustomEvent(std::string adapterClass, TfsScript& script,
                                const std::string& handlerName)
-    : adapterClass_(std::move(adapterClass)), script_(&script), handler_(handlerName),
-      argumentCount_(CountArguments(EventArguments(adapterClass_))) {
+    : adapterClass_(std::move(adapterClass)), script_(&script), alive_(script.Alive()),
+      handler_(handlerName), argumentCount_(CountArguments(EventArguments(adapterClass_))) {
     auto* proc = dynamic_cast<TfsProcVariable*>(script.FindLocal(handlerName));
     if (proc == nullptr || proc->IsFunction())
         raiseScriptError("Event handler must be a procedure");
 }
 
 void TfsCustomEvent::Invoke(VariantArray& args) {
+    if (alive_.expired())
+        return;
     args.resize(static_cast<std::size_t>(argumentCount_));
     script_->CallFunction(handler_, args, true);
 }
@@ -71,6 +73,38 @@ TfsCustomEvent& AttachEvent(const std::string& adapterClass, TfsScript& script,
 
 void DetachEvent(TfsCustomEvent& event) {
     std::erase_if(Events(), [&](const auto& e) { return e.get() == &event; });
+}
+
+TfsEventHelper::TfsEventHelper(std::string name, std::string adapterClass, TfsEventAccess access)
+    : TfsCustomVariable(std::move(name), {TfsVarType::String, "String"}),
+      adapterClass_(std::move(adapterClass)), access_(std::move(access)) {
+    if (EventArguments(adapterClass_).empty())
+        raiseNamed("Unknown event adapter: ", adapterClass_);
+    SetReadOnly(!access_.set);
+}
+
+void TfsEventHelper::Read(const Variant& instance, Variant& out) {
+    const TfsCustomEvent* event = access_.get ? access_.get(instance.toObject()) : nullptr;
+    out = Variant(event != nullptr ? event->Handler() : std::string());
+}
+
+void TfsEventHelper::Write(const Variant& instance, Variant&& value) {
+    if (!access_.set)
+        return;
+    const auto* ref = dynamic_cast<const TfsHandlerRef*>(value.toObject());
+    TfsCustomEvent* event = nullptr;
+    if (ref != nullptr && ref->proc != nullptr)
+        event = &AttachEvent(adapterClass_, *ref->proc->Prog().Parent(), ref->proc->Name());
+    TfsCustomEvent* replaced = nullptr;
+    try {
+        replaced = access_.set(instance.toObject(), event);
+    } catch (...) {
+        if (event != nullptr)
+            DetachEvent(*event);
+        throw;
+    }
+    if (replaced != nullptr && replaced != event)
+        DetachEvent(*replaced);
 }
 
 } // namespace rq::script

@@ -2,11 +2,13 @@
 // knows its event's arguments (names and which are var) and calls the
 // procedure with them in order, writing var arguments back into the
 // host's array. Adapters live in one global list until they are detached
-// or the program ends.
+// or the program ends. A script assigns a procedure to a host event through
+// the event accessor (TfsEventHelper, defined here with the adapters).
 #pragma once
 
 #include "script/script.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,11 +22,13 @@ public:
     const std::string& AdapterClass() const { return adapterClass_; }
     const std::string& Handler() const { return handler_; }
     // Calls the procedure; var arguments take back the procedure's values.
+    // Nothing happens once the procedure's script is destroyed.
     void Invoke(VariantArray& args);
 
 private:
     std::string adapterClass_; // "TfsNotifyEvent", ...
-    TfsScript* script_;
+    TfsScript* script_;        // declares the procedure; valid while alive_ holds
+    std::weak_ptr<const void> alive_;
     std::string handler_;
     int argumentCount_;
 };

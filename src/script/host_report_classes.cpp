@@ -2,7 +2,8 @@
 // is registered with its ancestor; its own published properties become
 // property accessors typed from their kinds, so the script sees exactly the
 // property registry that the serializer uses. A few members are added by
-// hand: the component tree, bounds and the memo's text.
+// hand: the component tree, bounds, the views' measured sizes and the
+// memo's text.
 #include "script/stdlib.h"
 
 #include "report/model/band.h"
@@ -267,7 +268,23 @@ model::TfrxCustomMemoView& MemoOf(Object* o) {
     return *m;
 }
 
+// The height the view's content needs (the model's CalcHeight: a memo
+// measures its text, other views answer their Height).
+void AddStretcheableMembers(TfsClassVariable& cls) {
+    cls.AddMethod("function CalcHeight: Extended",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
+                      auto* view = dynamic_cast<model::TfrxStretcheable*>(&Self(o).Target());
+                      if (view == nullptr)
+                          throw rq::base::Exception("Invalid class typecast");
+                      return Variant(static_cast<double>(view->CalcHeight()));
+                  });
+}
+
 void AddMemoMembers(TfsClassVariable& cls) {
+    cls.AddMethod("function CalcWidth: Extended",
+                  [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
+                      return Variant(static_cast<double>(MemoOf(o).CalcWidth()));
+                  });
     cls.AddProperty(
         "Text", "String",
         [](Object* o, const TfsClassVariable*, const std::string&) {
@@ -419,6 +436,8 @@ void AddReportClasses(TfsScript& script) {
     for (const ValueClass& c : kComponentClasses) {
         const model::ClassInfo& info = c.info();
         TfsClassVariable& cls = AddModelClass(script, info, std::string(info.parent()->name()));
+        if (&info == &model::TfrxStretcheable::StaticClass())
+            AddStretcheableMembers(cls);
         if (&info == &model::TfrxCustomMemoView::StaticClass())
             AddMemoMembers(cls);
         if (&info == &model::TfrxReport::StaticClass())

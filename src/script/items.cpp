@@ -157,6 +157,27 @@ void TfsStringHelper::Read(const Variant& instance, Variant& out) {
     out = Variant(std::string(1, rq::base::charAt1(text, static_cast<std::size_t>(index))));
 }
 
+// Typecasts.
+
+TfsTypecastHelper::TfsTypecastHelper(const TfsClassVariable& classItem)
+    : TfsCustomVariable(classItem.Name(), {TfsVarType::Class, classItem.Name()}),
+      class_(classItem) {
+    AddParam("Value", {TfsVarType::Variant, "Variant"}, false);
+    SetReadOnly(true);
+}
+
+void TfsTypecastHelper::Read(const Variant&, Variant& out) {
+    const Variant& value = Param(0).Value();
+    // nil is the integer 0.
+    const bool isNil = value.isNull() || value.isEmpty() ||
+                       (value.type() == rq::base::VarType::Integer && value.toInteger() == 0);
+    const bool fits =
+        value.isObject() ? !class_.HasInstanceTest() || class_.IsInstance(value.toObject()) : isNil;
+    if (!fits)
+        throw rq::base::Exception("Invalid class typecast");
+    out = value;
+}
+
 // Host classes.
 
 TfsClassVariable::TfsClassVariable(std::string name, std::string ancestor,
@@ -256,6 +277,18 @@ TfsMethodHelper& TfsClassVariable::AddDefaultProperty(const std::string& name,
         AddIndexedProperty(name, indexTypes, typeName, std::move(handler), readOnly);
     defaultProperty_ = &method;
     return method;
+}
+
+TfsEventHelper& TfsClassVariable::AddEvent(const std::string& name, const std::string& adapterClass,
+                                           TfsEventAccess access) {
+    members_.push_back(std::make_unique<TfsEventHelper>(name, adapterClass, std::move(access)));
+    return static_cast<TfsEventHelper&>(*members_.back());
+}
+
+TfsTypecastHelper& TfsClassVariable::Typecast() {
+    if (!typecast_)
+        typecast_ = std::make_unique<TfsTypecastHelper>(*this);
+    return *typecast_;
 }
 
 TfsCustomVariable* TfsClassVariable::FindMember(const std::string& name) const {

@@ -20,6 +20,7 @@ using rq::base::VariantArray;
 class TfsScript;
 class TfsClassVariable;
 class TfsParamItem;
+class TfsCustomEvent;
 
 class TfsCustomVariable {
 public:
@@ -175,6 +176,43 @@ public:
     void Read(const Variant& instance, Variant& out) override;
 };
 
+// "TClass(x)": the value x seen as an object of the class. Parameter 0
+// holds x; an object the class does not recognise as its instance, or a
+// value that is no object and not nil, is "Invalid class typecast".
+class TfsTypecastHelper : public TfsCustomVariable {
+public:
+    explicit TfsTypecastHelper(const TfsClassVariable& classItem);
+    void Read(const Variant& instance, Variant& out) override;
+
+private:
+    const TfsClassVariable& class_;
+};
+
+// How an event accessor reaches a host object's event: get answers the
+// adapter attached now (null for none); set attaches an adapter (null
+// detaches) and answers the one it replaced, which the accessor frees.
+struct TfsEventAccess {
+    std::function<TfsCustomEvent*(rq::base::Object* instance)> get;
+    std::function<TfsCustomEvent*(rq::base::Object* instance, TfsCustomEvent* event)> set;
+};
+
+// A host event. Writing a handler reference (made by the compiler from
+// "@Proc" or 'Proc' naming a script procedure) attaches a new adapter of
+// the event's adapter class; writing null detaches. Reading gives the
+// attached procedure's name, "" when none. (Defined with the adapters in
+// host_events.cpp.)
+class TfsEventHelper : public TfsCustomVariable {
+public:
+    TfsEventHelper(std::string name, std::string adapterClass, TfsEventAccess access);
+    const std::string& AdapterClass() const { return adapterClass_; }
+    void Read(const Variant& instance, Variant& out) override;
+    void Write(const Variant& instance, Variant&& value) override;
+
+private:
+    std::string adapterClass_; // "TfsNotifyEvent", ...
+    TfsEventAccess access_;
+};
+
 // A host class: its members in registration order, at most one default
 // property, and the ancestor it inherits members from.
 class TfsClassVariable : public TfsCustomVariable {
@@ -187,6 +225,10 @@ public:
     TfsClassVariable* AncestorClass() const;
     bool InheritsFrom(const std::string& className) const;
     bool IsInstance(const rq::base::Object* object) const;
+    // Whether the class can tell its instances (IsInstance is meaningful).
+    bool HasInstanceTest() const { return static_cast<bool>(isInstance_); }
+    // The accessor of "TClass(x)" typecasts, made on first use.
+    TfsTypecastHelper& Typecast();
 
     // Members (the declaration texts follow the PascalScript heading syntax).
     TfsMethodHelper& AddMethod(const std::string& declaration, TfsCallMethod handler);
@@ -199,6 +241,8 @@ public:
     TfsMethodHelper& AddDefaultProperty(const std::string& name, const std::string& indexTypes,
                                         const std::string& typeName, TfsCallMethod handler,
                                         bool readOnly = false);
+    TfsEventHelper& AddEvent(const std::string& name, const std::string& adapterClass,
+                             TfsEventAccess access);
 
     // The member of that name here or in an ancestor, first match first.
     TfsCustomVariable* FindMember(const std::string& name) const;
@@ -210,6 +254,7 @@ private:
     TfsScript* script_; // resolves the ancestor by name
     std::vector<std::unique_ptr<TfsCustomVariable>> members_;
     TfsCustomVariable* defaultProperty_ = nullptr;
+    std::unique_ptr<TfsTypecastHelper> typecast_;
 };
 
 } // namespace rq::script

@@ -9,6 +9,7 @@
 namespace rq::script {
 
 using rq::base::lowerCase;
+using rq::base::sameText;
 using rq::base::upperCase;
 
 void TfsILParser::BuildProgram(TfsScript& script) {
@@ -410,6 +411,8 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildAssign(const TfsXMLItem& item
     auto target = BuildDesignator(item[item.Find("dsgn")], script);
     if (target->readOnly)
         Fail(pos, "Left side cannot be assigned to");
+    if (dynamic_cast<TfsEventHelper*>(target->items.back().ref) != nullptr)
+        return BuildEventAssign(item, script, std::move(target));
     auto value = BuildExpression(item[item.Find("expr")], script);
     Note(item);
     CheckAssignable(target->type, value->Type());
@@ -451,6 +454,37 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildAssign(const TfsXMLItem& item
         statement = std::make_unique<TfsAssignmentStmt>(script, pos, unit_);
     statement->target = std::move(target);
     statement->value = std::move(value);
+    return statement;
+}
+
+// "Obj.OnEvent := @Proc" (or 'Proc', Proc, or nil to detach): the handler must
+// name a procedure, which is resolved now; the statement assigns a
+// reference to it that the event accessor turns into an adapter.
+std::unique_ptr<TfsStatement>
+ProgramBuilder::BuildEventAssign(const TfsXMLItem& item, TfsScript& script,
+                                 std::unique_ptr<TfsDesignator> target) {
+    const TfsXMLItem& expr = item[item.Find("expr")];
+    const TfsXMLItem* only = expr.Count() == 1 ? &expr[0] : nullptr;
+    std::string name;
+    bool detach = false;
+    if (only != nullptr && sameText(only->Name(), "string")) {
+        const std::string text = only->Prop("text");
+        name = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
+    } else if (only != nullptr && sameText(only->Name(), "dsgn") && only->Count() == 2 &&
+               sameText((*only)[0].Name(), "addr")) {
+        name = (*only)[1].Prop("text");
+    } else if (only != nullptr && sameText(only->Name(), "dsgn") && only->Count() == 1) {
+        name = (*only)[0].Prop("text"); // the procedure's bare name, or nil
+        detach = sameText(name, "nil");
+    }
+    auto* proc = dynamic_cast<TfsProcVariable*>(script.Find(name));
+    if (!detach && (proc == nullptr || proc->IsFunction()))
+        Fail(expr.Prop("pos"), "Event handler must be a procedure");
+    auto statement = std::make_unique<TfsAssignmentStmt>(script, item.Prop("pos"), unit_);
+    auto handler = std::make_unique<TfsHandlerNode>(detach ? nullptr : proc);
+    handler->type = {TfsVarType::Variant, "Variant"};
+    statement->target = std::move(target);
+    statement->value = std::make_unique<TfsExpression>(std::move(handler));
     return statement;
 }
 

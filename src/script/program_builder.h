@@ -25,7 +25,10 @@ public:
 
     // Expressions (expression_builder.cpp).
     std::unique_ptr<TfsExpression> BuildExpression(const TfsXMLItem& expr, TfsScript& scope);
-    std::unique_ptr<TfsDesignator> BuildDesignator(const TfsXMLItem& dsgn, TfsScript& scope);
+    // construct: the class whose constructor the first name calls (a new
+    // element), null for a plain designator.
+    std::unique_ptr<TfsDesignator> BuildDesignator(const TfsXMLItem& dsgn, TfsScript& scope,
+                                                   TfsClassVariable* construct = nullptr);
     // Raises "Incompatible types: 'T', 'V'" unless a value of type value may
     // be assigned to (or passed as) target.
     void CheckAssignable(const TfsTypeInfo& target, const TfsTypeInfo& value);
@@ -57,6 +60,8 @@ private:
                        int dim, std::int64_t& budget);
     std::unique_ptr<TfsStatement> BuildStatement(TfsXMLItem& item, TfsScript& script);
     std::unique_ptr<TfsStatement> BuildAssign(const TfsXMLItem& item, TfsScript& script);
+    std::unique_ptr<TfsStatement> BuildEventAssign(const TfsXMLItem& item, TfsScript& script,
+                                                   std::unique_ptr<TfsDesignator> target);
     std::unique_ptr<TfsStatement> BuildCase(TfsXMLItem& item, TfsScript& script);
     std::unique_ptr<TfsStatement> BuildFor(TfsXMLItem& item, TfsScript& script);
     std::unique_ptr<TfsStatement> BuildTry(TfsXMLItem& item, TfsScript& script);
@@ -65,6 +70,7 @@ private:
 
     // Expression helpers (expression_builder.cpp).
     std::unique_ptr<TfsExpressionNode> Operand(const TfsXMLItem& item, TfsScript& scope);
+    std::unique_ptr<TfsExpressionNode> NewOperand(const TfsXMLItem& item, TfsScript& scope);
     TfsTypeInfo Check(TfsExpressionNode& node);
     void CheckOperator(TfsOperatorNode& node, const TfsTypeInfo& l, const TfsTypeInfo& r);
     void AddArguments(TfsDesignatorItem& step, const std::vector<const TfsXMLItem*>& args,

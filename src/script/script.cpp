@@ -254,6 +254,12 @@ void TfsScript::RegisterLine(const std::string& unit, const std::string& pos) {
     list += (list.empty() ? "" : ",") + std::to_string(line);
 }
 
+std::weak_ptr<const void> TfsScript::Alive() const {
+    if (!alive_)
+        alive_ = std::make_shared<char>(0);
+    return alive_;
+}
+
 bool TfsScript::HasRunLine() const {
     for (const TfsScript* s = this; s != nullptr; s = s->parent_) {
         if (s->OnRunLine)

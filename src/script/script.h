@@ -112,6 +112,10 @@ public:
     // True when some script in the chain listens to OnRunLine.
     bool HasRunLine() const;
 
+    // Expires when the script is destroyed: holders of a plain pointer to
+    // the script (event adapters) check it before calling in.
+    std::weak_ptr<const void> Alive() const;
+
 private:
     TfsScript* parent_;                                         // next script of the lookup chain
     std::vector<TfsCustomVariable*> items_;                     // insertion order
@@ -123,6 +127,7 @@ private:
     std::string errorMsg_, errorPos_, errorUnit_;         // of the last compilation
     RunFlags flags_;                                      // Terminated, Break, Continue, Exit
     bool running_ = false;                                // Execute or a routine is running
+    mutable std::shared_ptr<const void> alive_;           // made by the first Alive()
 };
 
 } // namespace rq::script

@@ -64,6 +64,8 @@ protected:
                 args[0] = Variant(args[0].toInteger() * 2);
                 return Variant();
             });
+        library_.AddVariable("Bounds", "Variant",
+                             Variant::fromArray({Variant(10), Variant(20), Variant(30)}));
         library_.AddEnum("TColorKind", "ckRed, ckGreen, ckBlue");
         library_.AddEnumSet("TStyle", "stBold, stItalic, stUnderline");
     }
@@ -111,6 +113,11 @@ TEST_F(HostTest, WithStatementResolvesMembers) {
     EXPECT_EQ(IntOf("r"), 6);
 }
 
+TEST_F(HostTest, VariantArrayIsUsedThroughItsElements) {
+    ASSERT_EQ(Run("var r: Integer; begin Bounds[0] := 5; r := Bounds[0] + Bounds[2] end."), "");
+    EXPECT_EQ(IntOf("r"), 35);
+}
+
 TEST_F(HostTest, HandlerWritesBackByRefArguments) {
     ASSERT_EQ(Run("var n: Integer; begin n := 21; Twice(n) end."), "");
     EXPECT_EQ(IntOf("n"), 42);
@@ -146,6 +153,8 @@ const HostErrorCase kHostErrors[] = {
     {"NoDefaultProperty", "var r: Variant; begin r := O[1] end.",
      "1:30: Class TOther does not have a default property"},
     {"IndexedWithoutIndex", "var r: Variant; begin r := P.Cells end.", "1:35: Index required"},
+    {"VariantArrayWithoutIndex", "var r: Variant; begin r := Bounds end.", "1:34: Index required"},
+    {"VariantArrayMember", "var r: Variant; begin r := Bounds.Count end.", "1:34: Index required"},
     {"ReadOnlyProperty", "begin P.Y := 1 end.", "1:7: Left side cannot be assigned to"},
     {"ObjectItemIsReadOnly", "begin P := nil end.", "1:7: Left side cannot be assigned to"},
     {"ClassAgainstInteger", "var r: Boolean; begin r := P = 1 end.", "1:31: Incompatible types"},

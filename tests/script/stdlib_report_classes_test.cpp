@@ -2,6 +2,7 @@
 // property accessors from the model's property registry (numbers,
 // enumerations, sets, strings, value records such as the font), the
 // memo's text, the component tree members and use after Free.
+#include "report/model/memo_view.h"
 #include "report/model/report.h"
 #include "script/stdlib.h"
 #include "script_answer.h"
@@ -69,6 +70,12 @@ const ScriptCase kScriptCases[] = {
      "r := IntToStr(p.Style) + IntToStr(p.Width) + IntToStr(b.Color); p.Free; b.Free",
      "21255"},
     {"ObjectIndexOutOfBounds", "r := page.Objects[5].Name", "error: List index out of bounds (5)"},
+    {"TypecastReachesMemoMembers",
+     "c := page.Objects[0]; TfrxMemoView(c).Text := 'Cast'; r := TfrxMemoView(c).Text", "Cast\r\n"},
+    {"TypecastToAnotherClass", "r := TfrxLineView(page.Objects[0]).Name",
+     "error: Invalid class typecast"},
+    {"ComponentMembersNeedATypecast", "r := page.Objects[0].Text",
+     "compile 10:26: Undeclared identifier: 'Text'"},
 };
 INSTANTIATE_TEST_SUITE_P(Script, ReportClassTest, testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
@@ -121,6 +128,24 @@ TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
 
 namespace rq::script {
 namespace {
+
+namespace model = rq::report::model;
+
+// The views' CalcHeight and the memo's CalcWidth are the model's, which
+// measures text through what the rendering library installs.
+TEST(ReportMeasureTest, CalcHeightAndCalcWidthAskTheModel) {
+    model::SetMemoMeasure({[](const model::TfrxCustomMemoView& m) {
+                               return static_cast<model::Extended>(m.Text().size() * 10);
+                           },
+                           [](const model::TfrxCustomMemoView& m) { return m.Width() + 1; }});
+    EXPECT_EQ(
+        RunReport(
+            "memo.Text := 'abc'; c := TfrxLineView.Create(page); TfrxLineView(c).Height := 12; "
+            "r := FloatToStr(memo.CalcHeight) + ',' + FloatToStr(memo.CalcWidth) + "
+            "',' + FloatToStr(TfrxLineView(c).CalcHeight)"),
+        "50,101,12");
+    model::SetMemoMeasure({});
+}
 
 TEST(ReportCalcTest, GoesThroughTheEnginesHook) {
     EXPECT_EQ(RunReport("r := rep.Calc('1 + 1')"), "error: Report engine is not available");

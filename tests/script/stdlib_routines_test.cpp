@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace rq::script {
 namespace {
 
@@ -326,6 +328,41 @@ TEST(CategoryTest, RoutinesCarryTheirCategories) {
         EXPECT_EQ(method->category, c.category) << c.routine;
         EXPECT_EQ(method->description, c.routine);
     }
+}
+
+// The global library holds the 63 standard routines of the six categories,
+// each under its category, in table order, and no other categorised routine.
+TEST(CategoryTest, LibraryHoldsEveryStandardRoutine) {
+    using Names = std::vector<std::string>;
+    const std::map<std::string, Names> expected = {
+        {"ctConv",
+         {"IntToStr", "FloatToStr", "DateToStr", "TimeToStr", "DateTimeToStr", "VarToStr",
+          "StrToInt", "StrToFloat", "StrToDate", "StrToTime", "StrToDateTime"}},
+        {"ctFormat", {"Format", "FormatFloat", "FormatDateTime", "FormatMaskText"}},
+        {"ctDate",
+         {"EncodeDate", "DecodeDate", "EncodeTime", "DecodeTime", "Date", "Time", "Now",
+          "DayOfWeek", "IsLeapYear", "DaysInMonth"}},
+        {"ctString",
+         {"Length", "Copy", "Pos", "Delete", "Insert", "Uppercase", "Lowercase", "Trim", "NameCase",
+          "CompareText", "Chr", "Ord", "SetLength"}},
+        {"ctMath",
+         {"Round", "Trunc", "Int", "Frac", "Sqrt", "Abs", "Sin", "Cos", "ArcTan", "Tan", "Exp",
+          "Ln", "Pi"}},
+        {"ctOther",
+         {"Inc", "Dec", "RaiseException", "ShowMessage", "Randomize", "Random", "ValidInt",
+          "ValidFloat", "ValidDate", "CreateOleObject", "VarArrayCreate", "VarType"}},
+    };
+    std::map<std::string, Names> found;
+    std::size_t total = 0;
+    for (int i = 0; i < fsGlobalUnit().Count(); ++i) {
+        const auto* method = dynamic_cast<const TfsMethodHelper*>(&fsGlobalUnit().Items(i));
+        if (method != nullptr && !method->category.empty()) {
+            found[method->category].push_back(method->Name());
+            ++total;
+        }
+    }
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(total, 63u);
 }
 
 } // namespace
