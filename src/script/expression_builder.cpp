@@ -378,7 +378,9 @@ void ProgramBuilder::AddArguments(TfsDesignatorItem& step,
             step.args.push_back(std::make_unique<TfsExpression>(std::move(value)));
             continue;
         }
-        auto arg = BuildExpression(*args[static_cast<std::size_t>(i)], scope);
+        const TfsXMLItem& argItem = *args[static_cast<std::size_t>(i)];
+        auto arg = BuildExpression(argItem, scope);
+        Note(argItem); // a mismatch is reported where the argument starts
         if (param.Type() != TfsVarType::Array || arg->Type().code != TfsVarType::Variant)
             CheckAssignable(param.TypeInfo(), arg->Type());
         if (param.IsVarParam()) {
