@@ -218,6 +218,19 @@ TEST(FetchData, SuppressRepeatedClearsARepeatedText) {
     EXPECT_EQ(memo.Text(), "");
 }
 
+TEST(FetchData, TextWithoutExpressionsKeepsItsLines) {
+    EngineFixture f;
+    auto& plain = f.memo("Plain", "");
+    plain.SetMemo(model::TStrings{"a\rb"}); // would split in two if written back
+    auto& off = f.memo("Off", "[m1]");
+    off.SetAllowExpressions(false);
+    f.engine->FetchData(plain);
+    f.engine->FetchData(off);
+    EXPECT_EQ(plain.Memo().Count(), 1);
+    EXPECT_EQ(off.Text(), "[m1]\r\n");
+    EXPECT_TRUE(f.asked.empty());
+}
+
 TEST(FetchData, TagAndUrlExpandWithSquareBrackets) {
     EngineFixture f;
     f.answers = {{"id", Variant(42)}};
@@ -272,6 +285,32 @@ TEST(Prepare, StretchedObjectShiftsTheObjectsBelowIt) {
     EXPECT_EQ(tops, expected);
     EXPECT_EQ(f.store->pages[0][0].height, 50);
     EXPECT_EQ(f.report.ObjectByName("Always")->Top(), 40); // restored afterwards
+}
+
+} // namespace
+} // namespace rq::report::engine
+
+namespace rq::report::engine {
+namespace {
+
+TEST(AttachEngine, TheReportForwardsToTheEngineItOwns) {
+    model::TfrxReport report;
+    EXPECT_EQ(EngineOf(report), nullptr);
+    try {
+        report.Prepare(true);
+        FAIL() << "no exception";
+    } catch (const base::Exception& e) {
+        EXPECT_STREQ(e.what(), "Report engine is not available");
+    }
+    auto store = std::make_unique<testing::RecordingStore>();
+    auto* rawStore = store.get();
+    TfrxEngine& engine = AttachEngine(report, std::move(store));
+    EXPECT_EQ(EngineOf(report), &engine);
+    EXPECT_EQ(rawStore->Engine, &engine);
+    EXPECT_EQ(rawStore->Report, &report);
+    EXPECT_EQ(report.Calc("1 + 1").toInteger(), 2);
+    EXPECT_TRUE(report.Prepare(true)); // a report without pages prepares nothing
+    EXPECT_EQ(rawStore->Count(), 0);
 }
 
 } // namespace
