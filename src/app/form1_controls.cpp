@@ -2,6 +2,7 @@
 // member they fill), parent, position and size (pixels at 96 per inch), tab
 // order, text and font. The window builds them row by row.
 #include "app/form1.h"
+#include "widgets/label.h"
 
 #include <QScrollArea>
 
@@ -76,10 +77,8 @@ QWidget* makePanel(TForm1& form, widgets::TPanel* TForm1::*member, const Control
 }
 
 QWidget* makeLabel(TForm1& form, QLabel* TForm1::*member, const ControlRow& row, QWidget* parent) {
-    auto* label = new QLabel(widgets::fromAnsi(row.text), parent);
+    auto* label = new widgets::TLabel(widgets::fromAnsi(row.text), parent);
     label->setFont(widgets::makeFont({"Arial", row.fontHeight, row.bold}));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
     return form.*member = label;
 }
 
@@ -155,6 +154,10 @@ void TForm1::createControls() {
         QWidget* parent = row.parent ? built.at(row.parent) : client;
         QWidget* widget = std::visit(Builder{*this, row, parent}, row.member);
         widget->setGeometry(row.bounds);
+        // Labels size themselves to their text in the substituted font; the
+        // table's sizes are those of the designed face.
+        if (auto* label = qobject_cast<widgets::TLabel*>(widget))
+            label->AdjustBounds();
         built[row.name] = widget;
         components_.Add(QString::fromLatin1(row.name),
                         QString::fromLatin1(kClassNames[row.member.index()]), widget);
