@@ -148,6 +148,22 @@ TEST(Prepare, ScriptSetsVariablesThatLastForTheRunOnly) {
     EXPECT_EQ(f.report.Variables().IndexOf("greeting"), -1);
 }
 
+TEST(Prepare, ScriptEventsRunAroundTheOutput) {
+    EngineFixture f;
+    f.answers = {{"m1", Variant("host")}};
+    f.report.ScriptText() = model::TStrings{"procedure Started(Sender: TfrxComponent);",
+                                            "begin Set('mark', '''started''') end;",
+                                            "procedure BeforeMemo(Sender: TfrxComponent);",
+                                            "begin Memo1.Text := '[mark] [m1]' end;",
+                                            "begin",
+                                            "end."};
+    f.report.SetOnStartReport("Started");
+    f.memo("Memo1", "unexpanded").SetOnBeforePrint("BeforeMemo");
+    ASSERT_TRUE(f.report.Prepare(true)) << f.report.Errors().Text();
+    EXPECT_EQ(f.storedTexts(), Names{"started host\r\n"});
+    EXPECT_EQ(f.templateText("Memo1"), "unexpanded\r\n");
+}
+
 TEST(Prepare, GetOfAnUnknownNameFailsTheRunWithoutStoppingIt) {
     EngineFixture f;
     f.memo("Memo1", "a[Get('nosuch')]b");
