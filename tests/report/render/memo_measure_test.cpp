@@ -2,6 +2,7 @@
 // hook, on the fake measuring canvas with known glyph widths: a 12-point font
 // measures 100 units high at 600 dpi (16 px), so a line pitch is 16 px plus
 // the line spacing, and a glyph is its width units times 10 measuring units.
+#include "base/exceptions.h"
 #include "layout_fixture.h"
 #include "report/model/memo_view.h"
 #include "report/render/memo_measure.h"
@@ -178,11 +179,19 @@ TEST_P(MemoWidth, IsTheWidestLinePlusTheRoomAroundTheText) {
 INSTANTIATE_TEST_SUITE_P(Cases, MemoWidth, ::testing::ValuesIn(kWidths),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MemoMeasure, ReleasesTheLayoutObjectAfterEveryMeasurement) {
+TEST_F(MemoMeasure, ReleasesTheLayoutObjectAlsoWhenTheLayoutFails) {
     setText({"Hello"});
     memo.CalcHeight();
     memo.CalcWidth();
     EXPECT_FALSE(sharedDrawText().busy());
+    memo.SetAllowHTMLTags(true);
+    setText({"<font color=\"#FF00GG\">a"});
+    EXPECT_THROW(memo.CalcHeight(), base::EConvertError);
+    EXPECT_FALSE(sharedDrawText().busy());
+    EXPECT_THROW(memo.CalcWidth(), base::EConvertError);
+    EXPECT_FALSE(sharedDrawText().busy());
+    setText({"Hello"});
+    EXPECT_EQ(memo.CalcWidth(), 37 + 4);
 }
 
 } // namespace
