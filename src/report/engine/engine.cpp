@@ -93,6 +93,20 @@ bool TfrxEngine::prepareScript() {
     scriptObjects_->AddTo(programScript_);
     programScript_.AddVariable("Value", "Variant", base::Variant::null());
     valueVariable_ = programScript_.FindLocal("Value");
+    addGetAndSet();
+    programScript_.Lines = report_.ScriptText().Lines();
+    programScript_.SyntaxType = report_.ScriptLanguage();
+    if (!programScript_.Compile()) {
+        report_.Errors().Add(scriptError(programScript_));
+        return false;
+    }
+    return true;
+}
+
+// Get answers what LookupValue answers; an unknown name is listed as an
+// error (failing the run at its end) and gives Null. Set writes a report
+// variable.
+void TfrxEngine::addGetAndSet() {
     programScript_.AddMethod("function Get(Name: String): Variant",
                              [this](base::Object*, const script::TfsClassVariable*,
                                     const std::string&, base::VariantArray& args) {
@@ -109,13 +123,6 @@ bool TfrxEngine::prepareScript() {
                                  report_.Variables().Set(args[0].toString(), args[1]);
                                  return base::Variant();
                              });
-    programScript_.Lines = report_.ScriptText().Lines();
-    programScript_.SyntaxType = report_.ScriptLanguage();
-    if (!programScript_.Compile()) {
-        report_.Errors().Add(scriptError(programScript_));
-        return false;
-    }
-    return true;
 }
 
 void TfrxEngine::SetScriptValue(const base::Variant& value) {

@@ -100,6 +100,7 @@ public:
 private:
     using ObjectList = std::vector<model::TfrxReportComponent*>;
     bool prepareScript();
+    void addGetAndSet();
     void finishRun();
     void runReportPages();
     void runPage(model::TfrxReportPage& page);
