@@ -33,7 +33,6 @@ void TfrxPreviewPages::swapCheck() {
     if (sizeEstimate_ <= limit)
         return;
     TfrxXMLItem& pages = pagesItem();
-    document_.TempDir = Report->EngineOptions().TempDir;
     for (int i = pages.Count() - 2; i >= 0 && pages.Items(i).Loaded; --i)
         document_.UnloadItem(pages.Items(i));
     sizeEstimate_ = 0;
