@@ -96,5 +96,16 @@ TEST_F(SaveTest, UncreatableFileRaisesTheCreateError) {
     }
 }
 
+TEST_F(SaveTest, AFullDeviceIsReportedNotPassedOffAsSaved) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    try {
+        store.SaveToFile("/dev/full");
+        ADD_FAILURE();
+    } catch (const base::Exception& e) {
+        EXPECT_EQ(e.message(), "Stream write error");
+    }
+}
+
 } // namespace
 } // namespace rq::report::preview::test

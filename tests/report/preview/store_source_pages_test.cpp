@@ -99,7 +99,10 @@ TEST_F(StoreTest, PagesAreNamedBySourcePageAndUnloadableFromTheThird) {
     EXPECT_EQ(added, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(store.CurPage, 4);
     EXPECT_EQ(store.GetPageSize(1), (engine::TfrxPageSize{794, 1123}));
+    // A page whose template was never registered cannot be rebuilt or measured.
     EXPECT_THROW(store.GetPageSize(4), base::EListError);
+    EXPECT_THROW(store.GetPage(4), base::EListError);
+    EXPECT_TRUE(store.PageCacheKeys().empty());
 }
 
 TEST_F(StoreTest, WriteOverReusesAPageAndAppendAddsOne) {
