@@ -3,10 +3,10 @@
 // of the last 50 rebuilt pages, page sizes without rebuilding, and moving
 // older page elements to the swap file when the memory estimate runs over.
 #include "report/preview/preview_pages.h"
+#include "report/preview/store_errors.h"
 
 #include "report/model/serializer.h"
 
-#include "base/exceptions.h"
 #include "base/number_text.h"
 #include "base/rounding.h"
 
@@ -18,10 +18,6 @@ using model::TfrxXMLItem;
 namespace {
 
 constexpr std::int64_t kBytesPerMegabyte = 1048576;
-
-[[noreturn]] void raiseListIndex(int index) {
-    throw base::EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
 
 } // namespace
 
@@ -56,19 +52,28 @@ TfrxPreviewPages::restorePage(TfrxXMLItem& pageElement) const {
     std::unique_ptr<model::TfrxReportPage> page(
         dynamic_cast<model::TfrxReportPage*>(created.get()));
     created.release();
+    // Page properties only (paper, margins, background); the objects come
+    // from the page element.
     page->Assign(source);
+    restoreObjects(pageElement, *page);
+    page->AlignChildren();
+    return page;
+}
 
+void TfrxPreviewPages::restoreObjects(const TfrxXMLItem& pageElement,
+                                      model::TfrxReportPage& page) const {
     model::TfrxXMLSerializer serializer;
     // Parent first, children in order; an element of an unknown class is
     // left out together with its children.
     std::vector<std::pair<const TfrxXMLItem*, TfrxComponent*>> work;
     for (int i = pageElement.Count() - 1; i >= 0; --i)
-        work.emplace_back(&pageElement.Items(i), page.get());
+        work.emplace_back(&pageElement.Items(i), &page);
     while (!work.empty()) {
         auto [item, parent] = work.back();
         work.pop_back();
         TfrxComponent* object = nullptr;
         if (const TfrxDictionary::Source* s = sourceOf(*item)) {
+            // The difference follows BaseText, so its attributes win.
             object = serializer.ObjFromText(*parent, s->baseText + " " + item->Text());
             if (object)
                 object->SetName(s->object->Name());
@@ -80,8 +85,6 @@ TfrxPreviewPages::restorePage(TfrxXMLItem& pageElement) const {
         for (int i = item->Count() - 1; i >= 0; --i)
             work.emplace_back(&item->Items(i), object);
     }
-    page->AlignChildren();
-    return page;
 }
 
 void TfrxPreviewPages::cachePage(int index, std::unique_ptr<model::TfrxReportPage> page) {

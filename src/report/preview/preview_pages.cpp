@@ -2,6 +2,7 @@
 // elements, passes, cutting and pasting, and the questions the engine asks
 // about the current page.
 #include "report/preview/preview_pages.h"
+#include "report/preview/store_errors.h"
 
 #include "report/model/float_text.h"
 #include "report/model/serializer.h"
@@ -96,7 +97,7 @@ TfrxXMLItem& TfrxPreviewPages::pageItem(int index) const {
 
 TfrxXMLItem& TfrxPreviewPages::currentPageItem() const {
     if (CurPage < 0 || CurPage >= Count())
-        throw base::EListError("List index out of bounds (" + std::to_string(CurPage) + ")");
+        raiseListIndex(CurPage);
     return pageItem(CurPage);
 }
 

@@ -85,6 +85,7 @@ private:
     // Index in SourcePages of the page element's source page ("page" + n).
     int sourceIndex(const model::TfrxXMLItem& pageElement) const;
     std::unique_ptr<model::TfrxReportPage> restorePage(model::TfrxXMLItem& pageElement) const;
+    void restoreObjects(const model::TfrxXMLItem& pageElement, model::TfrxReportPage& page) const;
     void cachePage(int index, std::unique_ptr<model::TfrxReportPage> page);
     void clearCache() { pageCache_.clear(); }
     const model::TfrxXMLItem* findAnchor(const std::string& text) const;

@@ -1,6 +1,7 @@
 // Saving the prepared report: the source pages and the alias table are
 // written into the document, then the whole document as one XML text.
 #include "report/preview/preview_pages.h"
+#include "report/preview/store_errors.h"
 
 #include "report/model/serializer.h"
 
@@ -36,7 +37,7 @@ void TfrxPreviewPages::SaveToFile(const std::string& fileName) {
     file.flush();
     // A full disk must not pass for a saved report.
     if (!file)
-        throw base::Exception("Stream write error");
+        raiseStreamWrite();
 }
 
 } // namespace rq::report::preview

@@ -131,9 +131,7 @@ class CutPasteTest : public ObjectsTest {
 protected:
     void fill(const std::vector<std::string>& texts) {
         start();
-        store.AddObject(*memo);
         auto& pageItem = const_cast<TfrxXMLItem&>(pageElement(0));
-        pageItem.Clear();
         for (const std::string& t : texts) {
             TfrxXMLItem& item = pageItem.Add();
             item.SetName("e" + std::to_string(pageItem.Count()));
