@@ -171,11 +171,10 @@ void TfrxPreviewPages::AddPage(const model::TfrxReportPage& page) {
     item.SetName("page" + std::to_string(source));
     // The first two pages always stay in memory.
     item.Unloadable = Count() > 2;
-    const int added = CurPage;
+    if (OnPageAdded)
+        OnPageAdded(CurPage);
     AddMode = engine::TfrxAddMode::WriteOver;
     CurPage = Count() - 1;
-    if (OnPageAdded)
-        OnPageAdded(added);
 }
 
 void TfrxPreviewPages::addObject(const TfrxComponent& object, TfrxXMLItem& parent) {

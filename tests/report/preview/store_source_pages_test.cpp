@@ -114,9 +114,14 @@ TEST_F(StoreTest, WriteOverReusesAPageAndAppendAddsOne) {
     EXPECT_EQ(store.Count(), 2);
     EXPECT_EQ(store.CurPage, 0);
 
+    // Appending after going back: the notification carries the advanced
+    // CurPage, the store then points at the new last page.
+    std::vector<int> notified;
+    store.OnPageAdded = [&](int index) { notified.push_back(index); };
     store.AddMode = engine::TfrxAddMode::Append;
     store.AddPage(*page);
     EXPECT_EQ(store.Count(), 3);
+    EXPECT_EQ(notified, (std::vector<int>{1}));
     EXPECT_EQ(store.CurPage, 2);
     EXPECT_EQ(store.AddMode, engine::TfrxAddMode::WriteOver);
 }
