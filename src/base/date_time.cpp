@@ -16,7 +16,7 @@ constexpr std::int64_t kMinDay = -693593;
 constexpr std::int64_t kMaxDay = 2958465;
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
-std::int64_t daysFromCivil(std::int64_t y, int m, int d) {
+constexpr std::int64_t daysFromCivil(std::int64_t y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;
@@ -39,7 +39,9 @@ DateParts civilFromDays(std::int64_t z) {
     return parts;
 }
 
-const std::int64_t kEpochOffset = daysFromCivil(1899, 12, 30); // relative to 1970
+// constexpr so that dates encoded while other statics are being built are right too.
+constexpr std::int64_t kEpochOffset = daysFromCivil(1899, 12, 30); // relative to 1970
+static_assert(kEpochOffset == -25569);
 
 // Splits a value into a whole day and the milliseconds of its time of day.
 bool splitValue(DateTime value, std::int64_t& day, std::int64_t& msec) {
