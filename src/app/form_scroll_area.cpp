@@ -15,6 +15,10 @@ FormScrollArea::FormScrollArea(QWidget* parent) : QScrollArea(parent) {
     // The scroll bar would scroll by its own step; the window's 20-pixel
     // rule applies there too.
     verticalScrollBar()->installEventFilter(this);
+    // A turn over the rest of the window (its menu bar) that nothing there
+    // consumes reaches the window itself, and scrolls the client area too.
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 void FormScrollArea::ScrollBy(int delta) {
@@ -37,7 +41,7 @@ void FormScrollArea::wheelEvent(QWheelEvent* event) {
 }
 
 bool FormScrollArea::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == verticalScrollBar() && event->type() == QEvent::Wheel)
+    if ((watched == verticalScrollBar() || watched == parent()) && event->type() == QEvent::Wheel)
         return handleWheel(static_cast<QWheelEvent*>(event));
     return QScrollArea::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 // The main window's scrolled client area: no horizontal scroll bar, a
 // vertical one when the content is taller than the client area, and wheel
-// messages that no control consumed handed to the window's wheel handlers.
+// messages that no control consumed, in the client area or elsewhere over
+// the window (its parent), handed to the window's wheel handlers.
 #pragma once
 
 #include <QScrollArea>

@@ -125,16 +125,22 @@ TEST_F(Wheel, ATurnOverAFocusedFieldScrollsTheWindowTwentyPixels) {
     }
 }
 
-TEST_F(Wheel, ATurnOverALabelOrAHeaderReachesTheWindowToo) {
+// Wherever the pointer is over the window, the turn that no control consumes
+// reaches the window: over a label, a header, a panel, and over the menu bar
+// above the scrolled client area.
+TEST_F(Wheel, ATurnElsewhereOverTheWindowScrollsItToo) {
     form().resize(811, 300);
     QTest::qWait(10);
     QScrollBar* bar = form().ClientArea()->verticalScrollBar();
-    QWidget* const targets[] = {form().Label6, form().LMDFill2, form().Panel3};
+    QWidget* const targets[] = {form().Label6, form().LMDFill2, form().Panel3, form().AdvMainMenu1,
+                                &form()};
     for (QWidget* target : targets) {
         SCOPED_TRACE(target->objectName().toStdString());
-        bar->setValue(0);
+        bar->setValue(40);
         EXPECT_TRUE(turnWheel(target, -120));
-        EXPECT_EQ(bar->value(), 20);
+        EXPECT_EQ(bar->value(), 60);
+        EXPECT_TRUE(turnWheel(target, 120));
+        EXPECT_EQ(bar->value(), 40);
     }
 }
 
