@@ -1,6 +1,7 @@
 // Start-up of the desktop program.
 #include "app/application.h"
 
+#include "app/desktop_hooks.h"
 #include "app/user_locale.h"
 #include "widgets/window_system.h"
 
@@ -60,6 +61,7 @@ int runProgram(int argc, char** argv) {
     setUpApplication();
     applyUserLocale();
     Forms forms;
+    installDesktopHooks(forms.Form1());
     forms.Form1().show();
     return QApplication::exec();
 }

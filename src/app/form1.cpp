@@ -4,6 +4,8 @@
 
 #include "app/certificate_template.h"
 #include "app/form_scroll_area.h"
+#include "report/engine/engine.h"
+#include "report/preview/preview_pages.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -77,7 +79,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     createControls();
     createMenu();
+    report::engine::AttachEngine(frxReport1, std::make_unique<report::preview::TfrxPreviewPages>());
     LoadCertificateTemplate(frxReport1);
+    frxReport1.OnGetValue = [this](const std::string& name, base::Variant& value) {
+        frxReport1GetValue(name, value);
+    };
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
     Edit1->setFocus(Qt::OtherFocusReason); // the first control in tab order
 }

@@ -5,7 +5,9 @@
 // in ownership order with its name, so commands can walk and find fields.
 #pragma once
 
+#include "app/print_link.h"
 #include "app/saved_form_link.h"
+#include "base/variant.h"
 #include "crypto/lb_rijndael.h"
 #include "report/model/barcode_view.h"
 #include "report/model/report.h"
@@ -88,12 +90,23 @@ public:
     crypto::TLbRijndael LbRijndael1;
     // What the save and load commands reach besides the window.
     SavedFormLink SavedForm;
+    // What the print command reaches besides the window.
+    PrintLink Printing;
 
     // Menu commands (each runs under the top-level failure handler).
     void Nyomtats1Click();
     void Kitltsmentse1Click();
     void Kitltttrlapbetltse1Click();
     void Kilps1Click();
+
+    // The print command up to the report run: the document identifier and
+    // the barcode's text when the employee's name is not empty, then
+    // Prepare(True). Returns Prepare's result.
+    bool PrepareCertificate();
+    // The report's value callback: answers the certificate's variables by
+    // their exact, case-sensitive names (Windows-1250 strings) and leaves
+    // Value untouched for every other name.
+    void frxReport1GetValue(const std::string& VarName, base::Variant& Value) const;
 
     // Section enter events: highlight the entered section's header and dim
     // the other one.

@@ -1,0 +1,39 @@
+// The document identifier from the name and the processor signature.
+#include "app/document_id.h"
+
+namespace rq::app {
+namespace {
+
+constexpr std::size_t kSignatureChars = 6; // characters kept from the signature's end
+
+} // namespace
+
+std::uint64_t nameSum(std::string_view name) {
+    std::uint64_t sum = 0;
+    for (const char c : name)
+        sum += static_cast<unsigned char>(c);
+    return sum;
+}
+
+std::string nameSumHex(std::string_view name) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::uint64_t sum = nameSum(name);
+    std::string reversed;
+    do {
+        reversed += kDigits[sum % 16];
+        sum /= 16;
+    } while (sum != 0);
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+std::string_view signaturePart(std::string_view signature) {
+    return signature.size() <= kSignatureChars
+               ? signature
+               : signature.substr(signature.size() - kSignatureChars);
+}
+
+std::string documentIdentifier(std::string_view name, std::string_view signature) {
+    return std::string(signaturePart(signature)) + nameSumHex(name);
+}
+
+} // namespace rq::app
