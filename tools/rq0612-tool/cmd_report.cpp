@@ -3,13 +3,17 @@
 #include "command.h"
 
 #include "base/exceptions.h"
+#include "base/text1250.h"
+#include "report/engine/engine.h"
 #include "report/model/barcode_view.h"
 #include "report/model/float_text.h"
 #include "report/model/report.h"
+#include "report/preview/preview_pages.h"
 
 #include <array>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 namespace rq::tool {
@@ -73,20 +77,78 @@ int runTree(const Args& args) {
     return 0;
 }
 
+// report prepare REPORT.xml [--var NAME=VALUE]... --ppg FILE: the host
+// callback answers exactly the given names (compared as written) with their
+// values as strings; every other name is declined. The error box stays
+// silent: a failed run prints the error lines and writes no file.
+struct PrepareArgs {
+    std::string report;
+    std::map<std::string, std::string> variables; // Windows-1250
+    std::string ppg;
+};
+
+bool parsePrepareArgs(const Args& args, PrepareArgs& out) {
+    if (args.empty() || args[0].starts_with("--"))
+        return false;
+    out.report = args[0];
+    for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
+        const std::string& value = args[i + 1];
+        const auto eq = value.find('=');
+        if (args[i] == "--var" && eq != std::string::npos && eq > 0)
+            out.variables[base::utf8ToCp1250(value.substr(0, eq))] =
+                base::utf8ToCp1250(value.substr(eq + 1));
+        else if (args[i] == "--ppg")
+            out.ppg = value;
+        else
+            return false;
+    }
+    return args.size() % 2 == 1 && !out.ppg.empty();
+}
+
+int runPrepare(const Args& args) {
+    PrepareArgs parsed;
+    if (!parsePrepareArgs(args, parsed))
+        return usageError("report", "usage: report prepare REPORT.xml [--var NAME=VALUE]... "
+                                    "--ppg FILE");
+    TfrxReport report;
+    if (!loadReport({parsed.report}, report))
+        return 1;
+    auto& engine =
+        report::engine::AttachEngine(report, std::make_unique<report::preview::TfrxPreviewPages>());
+    report.OnGetValue = [&parsed](const std::string& name, base::Variant& value) {
+        if (const auto found = parsed.variables.find(name); found != parsed.variables.end())
+            value = found->second;
+    };
+    if (!report.Prepare(true)) {
+        for (const std::string& line : report.Errors().Items())
+            std::cerr << base::cp1250ToUtf8(line) << '\n';
+        return 1;
+    }
+    engine.PreviewPages().SaveToFile(parsed.ppg);
+    return 0;
+}
+
+// Reads an optional FILE (standard input without one).
+template <CommandFn run> int withOptionalFile(const Args& args) {
+    if (args.size() > 1)
+        return usageError("report", "expects at most one FILE");
+    return run(args);
+}
+
 struct ReportCommand {
     std::string_view name;
     CommandFn run;
 };
 
-// Every entry takes an optional FILE (standard input without one).
 constexpr std::array kReportCommands{
-    ReportCommand{"roundtrip", runRoundtrip},
-    ReportCommand{"tree", runTree},
+    ReportCommand{"roundtrip", withOptionalFile<runRoundtrip>},
+    ReportCommand{"tree", withOptionalFile<runTree>},
+    ReportCommand{"prepare", runPrepare},
 };
 
 int runReport(const Args& args) {
-    if (args.empty() || args.size() > 2)
-        return usageError("report", "expects a report command and at most one FILE");
+    if (args.empty())
+        return usageError("report", "expects a report command");
     // The classes the program's own window registers, so that its template loads.
     const report::model::TfrxBarCodeObject barcodes;
     for (const ReportCommand& command : kReportCommands) {
@@ -96,9 +158,12 @@ int runReport(const Args& args) {
     return usageError("report", "unknown report command " + args[0]);
 }
 
-const ToolCommand kReport({"report", "roundtrip|tree [FILE]",
-                           "read a report document; write it back (roundtrip) or list its "
-                           "objects with bounds and visibility (tree)",
+const ToolCommand kReport({"report",
+                           "roundtrip|tree [FILE] | prepare REPORT.xml [--var NAME=VALUE]... "
+                           "--ppg FILE",
+                           "read a report document; write it back (roundtrip), list its "
+                           "objects with bounds and visibility (tree), or prepare it with the "
+                           "given variables and save the prepared pages (prepare)",
                            runReport});
 
 } // namespace
