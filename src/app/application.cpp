@@ -3,6 +3,7 @@
 
 #include "app/desktop_hooks.h"
 #include "app/user_locale.h"
+#include "report/render/qt/qt_canvas.h"
 #include "widgets/window_system.h"
 
 #include <cstdio>
@@ -39,6 +40,9 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
 void setUpApplication() {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     widgets::registerSubstituteFonts();
+    // Text views measure their text (stretching, automatic width) through
+    // the renderer; without this they would keep their designed size.
+    report::render::qt::initQtRendering();
 }
 
 Forms::Forms()

@@ -24,7 +24,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Title and fonts of the application object (registered once per process).
+// Title and fonts of the application object (registered once per process)
+// and the renderer's text measurement.
 void setUpApplication();
 
 // The three windows in creation order: the main window first (shown by the

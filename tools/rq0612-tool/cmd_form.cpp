@@ -8,13 +8,13 @@
 #ifdef RQ_TOOL_HAS_GUI
 
 #include "command.h"
+#include "offscreen_program.h"
 
 #include "app/application.h"
 #include "app/saved_form.h"
 #include "base/exceptions.h"
 #include "base/text1250.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <iostream>
@@ -68,25 +68,6 @@ bool parseArgs(const Args& args, bool allowSet, FormArgs& out) {
     }
     return !out.directory.empty() && out.passPhrase.has_value();
 }
-
-// The application object and the three windows, offscreen.
-class OffscreenProgram {
-public:
-    OffscreenProgram() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = std::make_unique<QApplication>(argc_, argv_);
-        rq::app::setUpApplication();
-        forms_ = std::make_unique<rq::app::Forms>();
-    }
-    rq::app::TForm1& Form1() { return forms_->Form1(); }
-
-private:
-    int argc_ = 1;
-    char name_[12] = "rq0612-tool";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> application_;
-    std::unique_ptr<rq::app::Forms> forms_;
-};
 
 void printFields(rq::app::TForm1& form) {
     for (const auto& entry : form.Components().Entries())

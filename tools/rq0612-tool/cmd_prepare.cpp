@@ -8,13 +8,13 @@
 #ifdef RQ_TOOL_HAS_GUI
 
 #include "command.h"
+#include "offscreen_program.h"
 
 #include "app/application.h"
 #include "base/date_time.h"
 #include "base/text1250.h"
 #include "report/engine/engine.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <charconv>
@@ -86,25 +86,6 @@ std::optional<std::string> parseArgs(const Args& args, PrepareArgs& out) {
         return std::string("usage: prepare ") + std::string(kUsage);
     return std::nullopt;
 }
-
-// The application object and the three windows, offscreen.
-class OffscreenProgram {
-public:
-    OffscreenProgram() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = std::make_unique<QApplication>(argc_, argv_);
-        app::setUpApplication();
-        forms_ = std::make_unique<app::Forms>();
-    }
-    app::TForm1& Form1() { return forms_->Form1(); }
-
-private:
-    int argc_ = 1;
-    char name_[12] = "rq0612-tool";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> application_;
-    std::unique_ptr<app::Forms> forms_;
-};
 
 int runPrepare(const Args& args) {
     PrepareArgs parsed;
