@@ -1,5 +1,6 @@
 // The desktop program's boxes behind the lower layers' hooks: the report's
 // "Error" box after a failed print and the script library's ShowMessage.
+#include "../support/modal_dialog.h"
 #include "form1_harness.h"
 
 #include "app/desktop_hooks.h"
@@ -14,19 +15,7 @@
 namespace rq::app::testing {
 namespace {
 
-// Runs action on the modal dialog once it is shown.
-void onModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
-}
+using rq::testing::onModal;
 
 class DesktopHooks : public MainWindowTest {
 protected:

@@ -1,6 +1,7 @@
 // The save and load commands of the real main window: its fields, the buffer
 // window, its cipher component, files in a temporary directory, and the
 // pass-phrase prompt and message box either scripted or driven by keys.
+#include "../support/modal_dialog.h"
 #include "app/application.h"
 #include "app/file_system.h"
 #include "app/saved_form.h"
@@ -200,19 +201,7 @@ TEST_F(Form1SavedForm, ReadOnlyDirectoryKeepsTheOldFile) {
     EXPECT_EQ(readFile(path()), previous);
 }
 
-// Runs action on the modal dialog once it is shown.
-void onModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
-}
+using rq::testing::onModal;
 
 // The commands with the real prompt and message box, typed into.
 TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {

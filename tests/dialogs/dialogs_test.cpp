@@ -1,5 +1,6 @@
 // The dialogs as built widgets and as modal dialogs driven by key presses,
 // with the message font fixed to DejaVu Sans 11 px (dialog units 6 x 13).
+#include "../support/modal_dialog.h"
 #include "base/text1250.h"
 #include "dialogs/dialog_settings.h"
 #include "dialogs/dialog_units.h"
@@ -48,18 +49,8 @@ protected:
         QApplication::setFont(savedFont_, "QMessageBox");
     }
 
-    // Runs action on the modal dialog once it is shown.
     static void onModal(std::function<void(QWidget*)> action) {
-        auto* timer = new QTimer;
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, action] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer->stop();
-                timer->deleteLater();
-                action(modal);
-            }
-        });
-        timer->start();
+        rq::testing::onModal(std::move(action));
     }
 
     static QPoint screenCentre() {

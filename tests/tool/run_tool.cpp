@@ -54,4 +54,10 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& inpu
     return result;
 }
 
+ToolResult runScript(const std::string& name, const std::string& source) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary) << source;
+    return runTool({"run", path.string()});
+}
+
 } // namespace rq::tool::test

@@ -15,4 +15,8 @@ struct ToolResult {
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& input = {});
 
+// Writes source to a file of that name in the temporary folder and runs it
+// with `rq0612-tool run`.
+ToolResult runScript(const std::string& name, const std::string& source);
+
 } // namespace rq::tool::test

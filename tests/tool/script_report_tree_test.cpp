@@ -5,17 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace rq::tool::test {
 namespace {
-
-ToolResult runScript(const std::string& name, const std::string& source) {
-    const auto path = std::filesystem::temp_directory_path() / name;
-    std::ofstream(path, std::ios::binary) << source;
-    return runTool({"run", path.string()});
-}
 
 TEST(ToolScriptReportTree, TypecastsObjectsFoundInTheTree) {
     const auto result =
