@@ -96,7 +96,7 @@ void deleteAt(NumEditState& state, int at, const NumEditFormat& format) {
     } else if (at == 0 && indexOf(text, '-') >= 0) {
         erase(text, 0);
         if (text.empty())
-            text = "0";
+            text.push_back('0'); // not text = "0": GCC 12 warns falsely (-Wrestrict) at -O2
         setCaret(state, 0);
     } else if (isOnlyIntegerDigit(text, at, format)) {
         zeroOnlyDigit(state);
