@@ -1,6 +1,8 @@
 // The document identifier from the name and the processor signature.
 #include "app/document_id.h"
 
+#include "base/number_text.h"
+
 namespace rq::app {
 namespace {
 
@@ -16,14 +18,7 @@ std::uint64_t nameSum(std::string_view name) {
 }
 
 std::string nameSumHex(std::string_view name) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::uint64_t sum = nameSum(name);
-    std::string reversed;
-    do {
-        reversed += kDigits[sum % 16];
-        sum /= 16;
-    } while (sum != 0);
-    return {reversed.rbegin(), reversed.rend()};
+    return base::intToHex(nameSum(name), 1);
 }
 
 std::string_view signaturePart(std::string_view signature) {

@@ -36,8 +36,10 @@ QSize TLabel::TextExtent() const {
 }
 
 void TLabel::AdjustBounds() {
-    if (autoSize_ && size() != TextExtent())
-        resize(TextExtent());
+    if (!autoSize_)
+        return;
+    if (const QSize extent = TextExtent(); size() != extent)
+        resize(extent);
 }
 
 void TLabel::changeEvent(QEvent* event) {
