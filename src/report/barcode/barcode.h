@@ -78,7 +78,8 @@ public:
 
     // Validates and encodes Text for Typ. May change Text (numeric texts are
     // trimmed; EAN13, UPC_A and UPC_E keep their padded digits, UPC Supp5
-    // and EAN128 their check digit) and Ratio (clamped).
+    // its check digit) and Ratio (clamped). Encoding the text it leaves
+    // gives the same bar string again.
     std::string EncodeBars();
     // Units covered by the bar string of EncodeBars, minus 1.
     std::int32_t Width();

@@ -74,14 +74,16 @@ std::string EncodeCode128(Encoding& e) {
             variant = &v;
     if (!variant)
         RaiseWrongType128();
-    if (variant->ean && e.checksum)
-        e.text = AppendMod10(e.text, e.method);
+    // The check digit goes into the symbol only: kept in the text it would
+    // be appended again at the next encoding, and the symbol measured would
+    // not be the symbol painted.
+    const std::string text = variant->ean && e.checksum ? AppendMod10(e.text, e.method) : e.text;
 
     const int start = 103 + static_cast<int>(variant->set);
     std::vector<int> values{start};
     if (variant->ean)
         values.push_back(kFNC1);
-    const std::vector<int> data = Values(e.text, variant->set);
+    const std::vector<int> data = Values(text, variant->set);
     values.insert(values.end(), data.begin(), data.end());
     long long sum = start;
     for (std::size_t position = 1; position < values.size(); ++position)
