@@ -8,7 +8,7 @@
 #include "report/barcode/barcode.h"
 
 #ifdef RQ_TOOL_HAS_GUI
-#include "report/render/draw_barcode.h"
+#include "report/render/draw_view.h"
 #include "report/render/qt/qt_canvas.h"
 #include "report/render/rounding.h"
 
@@ -122,7 +122,7 @@ int writePng(const BarcodeOptions& o) {
     view.SetHeight(60);
     // A first draw on a scratch canvas sizes the object (and settles Zoom).
     qt::QtImageCanvas scratch({1, 1});
-    DrawBarCodeView(view, scratch, 1, 1, 0, 0);
+    DrawView(view, DrawContext{scratch});
     const double quiet = 10 * view.Zoom();
     view.SetLeft(quiet);
     view.SetTop(quiet);
@@ -134,7 +134,7 @@ int writePng(const BarcodeOptions& o) {
         return 1;
     }
     qt::QtImageCanvas canvas(size);
-    DrawBarCodeView(view, canvas, o.scale, o.scale, 0, 0);
+    DrawView(view, DrawContext{canvas, o.scale, o.scale, 0, 0});
     if (!canvas.image().save(QString::fromStdString(o.png), "PNG")) {
         std::cerr << "rq0612-tool barcode: cannot write " << o.png << '\n';
         return 1;

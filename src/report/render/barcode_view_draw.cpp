@@ -3,34 +3,12 @@
 // the symbol is painted into the object's device rectangle over its fill.
 #include "report/render/draw_barcode.h"
 
-#include "report/render/rounding.h"
+#include "report/render/view_draw.h"
 
 namespace rq::report::render {
 namespace {
 
 using model::TfrxBarCodeView;
-
-// The object's device rectangle: its absolute position scaled and moved,
-// each edge rounded, a drop shadow's width taken off the right and bottom.
-Rect DeviceRect(const TfrxBarCodeView& view, long double scaleX, long double scaleY,
-                long double offsetX, long double offsetY) {
-    const long double left = view.AbsLeft(), top = view.AbsTop();
-    Rect r{roundEven(left * scaleX + offsetX), roundEven(top * scaleY + offsetY),
-           roundEven((left + view.Width()) * scaleX + offsetX),
-           roundEven((top + view.Height()) * scaleY + offsetY)};
-    if (view.Frame().DropShadow()) {
-        r.right -= roundEven(view.Frame().ShadowWidth() * scaleX);
-        r.bottom -= roundEven(view.Frame().ShadowWidth() * scaleY);
-    }
-    return r;
-}
-
-void DrawBackground(const TfrxBarCodeView& view, Canvas& canvas, const Rect& r) {
-    if (static_cast<Color>(view.Color()) == clNone)
-        return;
-    canvas.brush() = Brush{static_cast<Color>(view.Color()), BrushStyle::bsSolid};
-    canvas.fillRect(r);
-}
 
 // Moves Left so that the edge HAlign names stays where it was.
 void Align(TfrxBarCodeView& view, model::Extended oldWidth) {
@@ -43,20 +21,19 @@ void Align(TfrxBarCodeView& view, model::Extended oldWidth) {
 
 } // namespace
 
-void DrawBarCodeView(TfrxBarCodeView& view, Canvas& canvas, long double scaleX, long double scaleY,
-                     long double offsetX, long double offsetY) {
+void DrawBarCode(model::TfrxView& plainView, const DrawContext& context) {
+    auto& view = static_cast<TfrxBarCodeView&>(plainView);
     barcode::TfrxBarcode generator;
     generator.SetAngle(view.Rotation());
     generator.SetChecksum(view.CalcCheckSum());
     generator.SetTyp(view.BarType());
-    generator.SetColor(view.Color() == model::clNone ? clWhite : static_cast<Color>(view.Color()));
+    generator.SetColor(view.Color() == model::clNone ? clWhite : canvasColor(view.Color()));
     generator.SetText(view.Text());
     const model::Extended oldWidth = view.Width();
     if (view.Zoom() < 0.0001)
         view.SetZoom(1);
 
-    // Encoded once: measuring and painting must see the same symbol even
-    // where encoding extends the generator's text by a check digit.
+    // Encoded once: measuring and painting must see the same symbol.
     const std::string bars = generator.EncodeBars();
     const model::Extended size = (generator.BarsWidth(bars) - 1) * view.Zoom();
     if (view.Rotation() == 0 || view.Rotation() == 180)
@@ -65,9 +42,12 @@ void DrawBarCodeView(TfrxBarCodeView& view, Canvas& canvas, long double scaleX, 
         view.SetHeight(size);
     Align(view, oldWidth);
 
-    const Rect r = DeviceRect(view, scaleX, scaleY, offsetX, offsetY);
-    DrawBackground(view, canvas, r);
-    PaintBars(generator, bars, canvas, r, view.ShowText());
+    const ViewDraw d = BeginDraw(view, &context.canvas, context.ScaleX, context.ScaleY,
+                                 context.OffsetX, context.OffsetY);
+    DrawBackground(view, d);
+    PaintBars(generator, bars, context.canvas, {d.DeviceX, d.DeviceY, d.DeviceX1, d.DeviceY1},
+              view.ShowText());
+    DrawFrame(view, d);
 }
 
 } // namespace rq::report::render

@@ -7,6 +7,7 @@
 #include "report/barcode/barcode.h"
 #include "report/model/barcode_view.h"
 #include "report/render/canvas.h"
+#include "report/render/draw_view.h"
 
 #include <string_view>
 
@@ -21,10 +22,10 @@ void PaintBarcode(barcode::TfrxBarcode& generator, Canvas& canvas, const Rect& r
 void PaintBars(barcode::TfrxBarcode& generator, std::string_view bars, Canvas& canvas,
                const Rect& r, bool showText);
 
-// The barcode object's Draw. Changes the view's Width (Height when turned)
-// to the symbol's units times Zoom and, with HAlign haRight or haCenter, its
-// Left; a Zoom below 0.0001 becomes 1 for good.
-void DrawBarCodeView(model::TfrxBarCodeView& view, Canvas& canvas, long double scaleX,
-                     long double scaleY, long double offsetX, long double offsetY);
+// The barcode view's row of the drawing table. Changes the view's Width
+// (Height when turned) to the symbol's units times Zoom and, with HAlign
+// haRight or haCenter, its Left; a Zoom below 0.0001 becomes 1 for good.
+// Generator errors leave the view unchanged and reach the caller.
+void DrawBarCode(model::TfrxView& view, const DrawContext& context);
 
 } // namespace rq::report::render
