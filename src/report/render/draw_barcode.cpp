@@ -83,7 +83,8 @@ void PaintElements(TfrxBarcode& g, std::string_view bars, Canvas& canvas, const 
         const int e = g.ElementWidth(ch);
         if (e > 0) {
             canvas.brush().color = element.bar ? g.ColorBar() : g.Color();
-            FillTurned(canvas, turn, x, 0, x + e, element.shortBar ? shortLength : length);
+            // Short bars stand on the same base line as the full ones.
+            FillTurned(canvas, turn, x, element.shortBar ? length - shortLength : 0, x + e, length);
         }
         x += e;
     }
