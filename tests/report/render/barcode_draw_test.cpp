@@ -68,6 +68,7 @@ const SizingCase kSizing[] = {
     {"Upside", false, 180, 1, haLeft, 60, 128, 60, 10},
     {"Rotation90SizesHeight", false, 90, 1, haCenter, 60, 60, 128, 10},
     {"Rotation270SizesHeight", false, 270, 1, haRight, 60, 60, 128, 10},
+    {"OddAngleSizesHeight", false, 45, 1, haLeft, 60, 60, 128, 10},
 };
 
 class BarcodeSizing : public ::testing::TestWithParam<SizingCase> {};
