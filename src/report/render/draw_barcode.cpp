@@ -12,6 +12,7 @@
 #include "report/render/recording_canvas.h"
 #include "report/render/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -146,9 +147,11 @@ void PaintBars(TfrxBarcode& g, std::string_view bars, Canvas& canvas, const Rect
                bool showText) {
     const std::int64_t units = g.BarsWidth(bars); // W + 1
     const std::int64_t W = units - 1;
+    if (W <= 0)
+        return;
     const bool horizontal = g.Angle() == 0 || g.Angle() == 180;
     const long double k = static_cast<long double>(horizontal ? r.width() : r.height()) / W;
-    if (W <= 0 || !(k > 0))
+    if (!(k > 0))
         return;
     const int across = roundEven((horizontal ? r.height() : r.width()) / k);
     const Band band = BandOf(g);
