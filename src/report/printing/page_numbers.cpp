@@ -25,9 +25,11 @@ std::vector<std::string> ParsePageNumbers(std::string_view text, int pageCount) 
     std::int32_t rangeStart = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == ',') {
-            const std::int32_t value = base::strToInt(std::string_view(s).substr(segment, i - segment));
+            const std::int32_t value =
+                base::strToInt(std::string_view(s).substr(segment, i - segment));
             if (range) {
-                const std::int64_t last = std::min<std::int64_t>(value, std::max(pageCount, rangeStart));
+                const std::int64_t last =
+                    std::min<std::int64_t>(value, std::max(pageCount, rangeStart));
                 for (std::int64_t n = rangeStart; n <= last; ++n)
                     pages.push_back(base::intToStr(n));
             } else {

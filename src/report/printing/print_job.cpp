@@ -65,8 +65,7 @@ bool TfrxPrintJob::pass(const TfrxPrintChoices& choices) {
 }
 
 bool TfrxPrintJob::selected(int pageNumber, const TfrxPrintChoices& choices) const {
-    if (!allPages_ &&
-        std::ranges::find(pageList_, base::intToStr(pageNumber)) == pageList_.end())
+    if (!allPages_ && std::ranges::find(pageList_, base::intToStr(pageNumber)) == pageList_.end())
         return false;
     if (choices.PrintPages == model::ppOdd && pageNumber % 2 == 0)
         return false;

@@ -26,17 +26,19 @@ TEST_P(ParsePageNumbersTest, GivesTheListedPages) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParsePageNumbersTest,
-    ::testing::Values(
-        ParseCase{"Empty", "", 5, {}}, ParseCase{"OnlySpaces", "   ", 5, {}},
-        ParseCase{"ListAndRange", "1,3,5-12", 20, {"1", "3", "5", "6", "7", "8", "9", "10", "11", "12"}},
-        ParseCase{"OpenRangeToLastPage", "5-", 8, {"5", "6", "7", "8"}},
-        ParseCase{"DescendingRangeIsEmpty", "7-3", 10, {}},
-        ParseCase{"SecondDashRestartsTheRange", "2-4-6", 10, {"4", "5", "6"}},
-        ParseCase{"SpacesIgnored", " 1 , 3 - 4 ", 10, {"1", "3", "4"}},
-        ParseCase{"OrderAndDuplicatesKept", "3,1,3", 5, {"3", "1", "3"}},
-        ParseCase{"LeadingZerosDropped", "007", 10, {"7"}},
-        ParseCase{"NumbersBeyondTheLastPageKept", "12", 3, {"12"}},
-        ParseCase{"HugeRangeCutAtTheLastPage", "2-2000000000", 4, {"2", "3", "4"}}),
+    ::testing::Values(ParseCase{"Empty", "", 5, {}}, ParseCase{"OnlySpaces", "   ", 5, {}},
+                      ParseCase{"ListAndRange",
+                                "1,3,5-12",
+                                20,
+                                {"1", "3", "5", "6", "7", "8", "9", "10", "11", "12"}},
+                      ParseCase{"OpenRangeToLastPage", "5-", 8, {"5", "6", "7", "8"}},
+                      ParseCase{"DescendingRangeIsEmpty", "7-3", 10, {}},
+                      ParseCase{"SecondDashRestartsTheRange", "2-4-6", 10, {"4", "5", "6"}},
+                      ParseCase{"SpacesIgnored", " 1 , 3 - 4 ", 10, {"1", "3", "4"}},
+                      ParseCase{"OrderAndDuplicatesKept", "3,1,3", 5, {"3", "1", "3"}},
+                      ParseCase{"LeadingZerosDropped", "007", 10, {"7"}},
+                      ParseCase{"NumbersBeyondTheLastPageKept", "12", 3, {"12"}},
+                      ParseCase{"HugeRangeCutAtTheLastPage", "2-2000000000", 4, {"2", "3", "4"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase {

@@ -37,9 +37,9 @@ public:
                         model::TPrinterOrientation orientation, std::int32_t bin,
                         std::int32_t duplex, std::int32_t copies) override {
         char text[128];
-        std::snprintf(text, sizeof text, "SetPrintParams(%d, %g, %g, %s, %d, %d, %d)", paper,
-                      width, height, orientation == model::poPortrait ? "portrait" : "landscape",
-                      bin, duplex, copies);
+        std::snprintf(text, sizeof text, "SetPrintParams(%d, %g, %g, %s, %d, %d, %d)", paper, width,
+                      height, orientation == model::poPortrait ? "portrait" : "landscape", bin,
+                      duplex, copies);
         calls.emplace_back(text);
         dpi_ = deviceDpi_;
         leftMargin_ = left_;
