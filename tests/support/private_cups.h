@@ -105,7 +105,7 @@ public:
     // out/<name>.out; made the default printer when asked.
     bool addFileQueue(const std::string& name, bool makeDefault = false) {
         return run("lpadmin -p " + name + " -E -v file://" + outputPath(name).string() + " -P " +
-                   kPdfPpd + " >/dev/null 2>&1") == 0 &&
+                   kPdfPpd + " >>" + (dir_ / "log/lpadmin").string() + " 2>&1") == 0 &&
                (!makeDefault || run("lpadmin -d " + name + " >/dev/null 2>&1") == 0);
     }
 
