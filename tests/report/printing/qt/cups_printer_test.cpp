@@ -57,7 +57,8 @@ protected:
 
     static ipp_jstate_t jobState(const std::string& queue, int id) {
         cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
         ipp_jstate_t state = static_cast<ipp_jstate_t>(0);
         for (int i = 0; i < count; ++i)
             if (jobs[i].id == id)
@@ -68,7 +69,8 @@ protected:
 
     static std::string jobTitle(const std::string& queue, int id) {
         cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
         std::string title;
         for (int i = 0; i < count; ++i)
             if (jobs[i].id == id)
@@ -99,9 +101,9 @@ TEST_F(CupsPrinterTest, InitReadsPapersBinsAndTheDevice) {
     std::set<int> codes;
     for (const TfrxPaperItem& paper : printer.Papers())
         EXPECT_TRUE(codes.insert(paper.code).second) << paper.name << " " << paper.code;
-    EXPECT_TRUE(codes.contains(9));  // A4
-    EXPECT_TRUE(codes.contains(8));  // A3
-    EXPECT_TRUE(codes.contains(1));  // Letter
+    EXPECT_TRUE(codes.contains(9));                                        // A4
+    EXPECT_TRUE(codes.contains(8));                                        // A3
+    EXPECT_TRUE(codes.contains(1));                                        // Letter
     EXPECT_EQ(printer.Bins(), (std::vector<TfrxBinItem>{{"Default", 7}})); // no input slots
     EXPECT_EQ(printer.DPI(), (TfrxDPI{300, 300}));
     EXPECT_EQ(printer.DefOrientation(), model::poPortrait);
