@@ -276,3 +276,23 @@ TEST(PrnFileNameTest, ReplacesOrAddsTheExtension) {
 
 } // namespace
 } // namespace rq::report::printing::qt
+
+namespace rq::report::printing::qt {
+namespace {
+
+// The shown dialog paints at its fixed size; with RQ_SCREENSHOT_DIR set the
+// picture is kept there for a look (run under Xvfb with QT_QPA_PLATFORM=xcb).
+TEST(PrintDialogPicture, PaintsTheWholeDialog) {
+    TfrxPrinters printers(twoPrinters());
+    TfrxPrintDialog dialog(printers);
+    dialog.CopiesE->setText("2");
+    dialog.show();
+    QApplication::processEvents();
+    const QPixmap picture = dialog.grab();
+    EXPECT_EQ(picture.size() / picture.devicePixelRatio(), QSize(477, 263));
+    if (const char* folder = std::getenv("RQ_SCREENSHOT_DIR"))
+        EXPECT_TRUE(picture.save(QString(folder) + "/print-dialog.png"));
+}
+
+} // namespace
+} // namespace rq::report::printing::qt
