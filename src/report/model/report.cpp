@@ -137,9 +137,8 @@ void TfrxReport::SaveToFile(const std::string& fileName) {
     SaveToStream(file);
 }
 
+// The three collections are written always, also when empty.
 std::string TfrxReport::DefinedData() const {
-    if (dataSets_.Count() == 0 && variables_.Count() == 0 && styles_.Count() == 0)
-        return {};
     CollectionWriter writer;
     writer.write("Datasets", dataSets_.Persistents());
     writer.write("Variables", variables_.Persistents());
