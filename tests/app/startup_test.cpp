@@ -2,6 +2,7 @@
 // box, and the buffer window's line lists.
 #include "app/application.h"
 #include "app/line_buffer.h"
+#include "app/qt_translations.h"
 #include "app/user_locale.h"
 #include "base/exceptions.h"
 #include "widgets/window_system.h"
@@ -9,6 +10,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +38,18 @@ TEST(UserLocale, SeparatorsAndShortDateComeFromTheLocale) {
         EXPECT_EQ(s.DateSeparator, c.dateSeparator) << c.locale;
         EXPECT_EQ(s.ShortDateFormat, c.shortDate) << c.locale;
     }
+}
+
+// Qt's own texts (here the edit menu's) follow the user's language.
+TEST(QtTranslations, HungarianCatalogueTranslatesQtsTexts) {
+    std::unique_ptr<QTranslator> hungarian(
+        installQtTranslations(QLocale(QLocale::Hungarian, QLocale::Hungary)));
+    ASSERT_NE(hungarian, nullptr)
+        << "Qt's translations are missing (scripts/install-deps.sh installs them)";
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"),
+              QString::fromUtf8("&Beilleszt\xC3\xA9s"));
+    QCoreApplication::removeTranslator(hungarian.get());
+    EXPECT_EQ(installQtTranslations(QLocale(QLocale::Zulu)), nullptr);
 }
 
 struct ShownBox {
