@@ -15,7 +15,7 @@ packages=(
     # fonts the form and the report ask for
     fonts-wine fonts-liberation2 fonts-dejavu-core
     # printing, and the tools that check printed and drawn output
-    cups printer-driver-cups-pdf poppler-utils zbar-tools xvfb xauth
+    cups printer-driver-cups-pdf poppler-utils zbar-tools zint xvfb xauth
 )
 
 # Locales the tests run under: Hungarian in UTF-8 and in its 8-bit code page.
