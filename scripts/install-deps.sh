@@ -7,7 +7,7 @@ packages=(
     # toolchain and build
     g++ cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
     # libraries
-    qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libcups2-dev
     # Qt's own texts in the user's language; locale data for the locale tests
     qt6-translations-l10n locales
     # tests and benchmarks
