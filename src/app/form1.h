@@ -119,6 +119,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
@@ -126,12 +128,14 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     void highlightSection(widgets::TLMDFill* entered, widgets::TLMDFill* other);
     void fitToWorkArea();
+    QMargins frameMargins() const;
 
     widgets::ComponentList components_;
     FormScrollArea* scrollArea_ = nullptr;
     QMetaObject::Connection focusConnection_;
     std::string documentId_;
     bool fitted_ = false;
+    QMargins fittedFrame_; // the frame the window was last fitted with
 };
 
 } // namespace rq::app

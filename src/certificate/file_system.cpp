@@ -2,6 +2,7 @@
 #include "certificate/file_system.h"
 
 #include "base/exceptions.h"
+#include "base/system_error.h"
 #include "base/text1250.h"
 
 #include <cerrno>
@@ -14,7 +15,7 @@ namespace rq::certificate {
 namespace {
 
 [[noreturn]] void raiseSystemError() {
-    throw FileError(std::strerror(errno));
+    throw FileError(base::systemErrorText(errno));
 }
 
 // Directory part of a path, for flushing the rename to disk.
@@ -74,7 +75,7 @@ public:
             if (n < 0) {
                 const int error = errno;
                 ::close(fd);
-                throw FileError(std::strerror(error));
+                throw FileError(base::systemErrorText(error));
             }
             if (n == 0)
                 break;

@@ -109,8 +109,10 @@ private:
     TfsExpressionNode* current_;
 };
 
-// A number literal: whole numbers (decimal or "$" hex) are integers, typed
-// Integer; anything else is a float read with "." as decimal separator.
+// A number literal: whole numbers (decimal or "$" hex) are 64-bit integer
+// values typed Integer, so that shifts and products of literals work in 64
+// bits (1 shl 31 is 2147483648); anything else is a float read with "." as
+// decimal separator.
 Variant NumberValue(const std::string& text, bool& isInteger) {
     std::int64_t whole = 0;
     const bool hex = !text.empty() && text[0] == '$';
@@ -119,8 +121,6 @@ Variant NumberValue(const std::string& text, bool& isInteger) {
     const auto parsed = std::from_chars(begin, end, whole, hex ? 16 : 10);
     if (parsed.ec == std::errc() && parsed.ptr == end && begin != end) {
         isInteger = true;
-        if (whole >= INT32_MIN && whole <= INT32_MAX)
-            return Variant(static_cast<int>(whole));
         return Variant::fromInt64(whole);
     }
     isInteger = false;

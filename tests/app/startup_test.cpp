@@ -1,6 +1,7 @@
 // Start-up pieces: regional settings from a locale and the top-level failure
 // box.
 #include "app/application.h"
+#include "app/qt_translations.h"
 #include "app/user_locale.h"
 #include "base/exceptions.h"
 #include "widgets/window_system.h"
@@ -8,6 +9,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +37,18 @@ TEST(UserLocale, SeparatorsAndShortDateComeFromTheLocale) {
         EXPECT_EQ(s.DateSeparator, c.dateSeparator) << c.locale;
         EXPECT_EQ(s.ShortDateFormat, c.shortDate) << c.locale;
     }
+}
+
+// Qt's own texts (here the edit menu's) follow the user's language.
+TEST(QtTranslations, HungarianCatalogueTranslatesQtsTexts) {
+    std::unique_ptr<QTranslator> hungarian(
+        installQtTranslations(QLocale(QLocale::Hungarian, QLocale::Hungary)));
+    ASSERT_NE(hungarian, nullptr)
+        << "Qt's translations are missing (scripts/install-deps.sh installs them)";
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"),
+              QString::fromUtf8("&Beilleszt\xC3\xA9s"));
+    QCoreApplication::removeTranslator(hungarian.get());
+    EXPECT_EQ(installQtTranslations(QLocale(QLocale::Zulu)), nullptr);
 }
 
 struct ShownBox {

@@ -56,7 +56,7 @@ const ExprCase kExpressions[] = {
     {"Hex", "$1F + 1", "32 (3)"},
     {"BigLiteral", "10000000000", "10000000000 (20)"},
     {"NullConstant", "Null", " (1)"},
-    {"ShiftAndXor", "(1 shl 4) xor 3", "19 (3)"},
+    {"ShiftAndXor", "(1 shl 4) xor 3", "19 (20)"}, // literals are 64-bit integers
     {"Float", "2.5e1", "25 (5)"},
 };
 

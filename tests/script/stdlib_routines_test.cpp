@@ -98,6 +98,11 @@ INSTANTIATE_TEST_SUITE_P(Format, RoutineTest, testing::ValuesIn(kFormats),
 
 const RoutineCase kDates[] = {
     {"EncodeDate", "EncodeDate(1900, 1, 1) * 1", "2"},
+    {"LiteralShiftLeftIn64Bits", "1 shl 31", "2147483648"},
+    {"LiteralShiftRightIn64Bits", "-1 shr 28", "68719476735"},
+    {"LargeLiteralStaysInteger", "VarType(3000000000) = varInt64", "True"},
+    {"AmpersandSurvivesTheIL", "Length('a&#60;b')", "7"},
+    {"DateDifferenceIsDays", "EncodeDate(2024, 3, 1) - EncodeDate(2024, 2, 1)", "29"},
     {"EncodeTime", "EncodeTime(12, 0, 0, 0) * 1", "0.5"},
     {"DayOfWeekSunday", "DayOfWeek(EncodeDate(2024, 3, 17))", "1"},
     {"DayOfWeekSaturday", "DayOfWeek(EncodeDate(2024, 3, 16))", "7"},
@@ -174,7 +179,8 @@ const RoutineCase kOther[] = {
     {"ValidDate", "ValidDate('12/31/2023')", "True"},
     {"ValidDateBad", "ValidDate('13/45/2023')", "False"},
     {"RandomInRange", "(Random >= 0) and (Random < 1)", "True"},
-    {"VarTypeInteger", "VarType(1)", "3"},
+    {"VarTypeIntegerLiteral", "VarType(1)", "20"}, // literals are 64-bit integer values
+    {"VarTypeInteger", "VarType(StrToInt('1'))", "3"},
     {"VarTypeString", "VarType('a') = varString", "True"},
     {"VarTypeNull", "VarType(Null)", "1"},
     {"ValueTypeCodes", "varArray + varByRef + varTypeMask", "28671"},
