@@ -2,14 +2,14 @@
 // falls back to the kernel-published register (processor_signature.h).
 #if !defined(__i386__) && !defined(__x86_64__)
 
-#include "app/processor_signature.h"
+#include "certificate/processor_signature.h"
 
-namespace rq::app {
+namespace rq::certificate {
 
 std::optional<CpuidRegisters> cpuidFunction1() {
     return std::nullopt;
 }
 
-} // namespace rq::app
+} // namespace rq::certificate
 
 #endif

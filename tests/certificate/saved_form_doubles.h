@@ -3,16 +3,16 @@
 // can be made to fail.
 #pragma once
 
-#include "app/file_system.h"
-#include "app/form_component.h"
-#include "app/saved_form.h"
+#include "certificate/file_system.h"
+#include "certificate/form_component.h"
+#include "certificate/saved_form.h"
 
 #include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
-namespace rq::app::testing {
+namespace rq::certificate::testing {
 
 // A component of a class with a list of ancestors (the class itself first).
 class FakeComponent : public FormComponent {
@@ -170,4 +170,4 @@ inline std::unique_ptr<WritableFile> MemoryFileSystem::CreateFile(const std::str
     return std::make_unique<MemoryFile>(*this, path);
 }
 
-} // namespace rq::app::testing
+} // namespace rq::certificate::testing

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rq::app {
+namespace rq::certificate {
 
 class LineBuffer {
 public:
@@ -31,4 +31,4 @@ private:
     std::vector<std::string> lines_;
 };
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace rq::app {
+namespace rq::certificate {
 
 // The four result registers of the identification instruction, function 1.
 struct CpuidRegisters {
@@ -43,4 +43,4 @@ inline constexpr const char* kIdentificationRegisterFile =
 // fallback above.
 std::string processorSignature();
 
-} // namespace rq::app
+} // namespace rq::certificate

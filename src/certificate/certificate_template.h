@@ -10,7 +10,7 @@ namespace rq::report::model {
 class TfrxReport;
 }
 
-namespace rq::app {
+namespace rq::certificate {
 
 // The template document exactly as the serializer writes it
 // (resources/certificate.xml, embedded by certificate_template_data.cpp).
@@ -22,4 +22,4 @@ std::string_view certificateTemplateXml();
 // the serializer's errors when the template does not load cleanly.
 void LoadCertificateTemplate(report::model::TfrxReport& report);
 
-} // namespace rq::app
+} // namespace rq::certificate

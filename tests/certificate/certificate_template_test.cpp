@@ -1,9 +1,7 @@
 // The certificate template: every object, font, alignment, frame and text
 // against the certificate's tables; the embedded resource against its
 // committed files; and the serializer round trip.
-#include "app/certificate_template.h"
-
-#include "form1_harness.h"
+#include "certificate/certificate_template.h"
 
 #include "report/model/barcode_view.h"
 #include "report/model/line_view.h"
@@ -21,7 +19,7 @@
 #include <string>
 #include <vector>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 using namespace report::model;
@@ -29,7 +27,7 @@ using namespace report::model;
 constexpr double kFiveDecimals = 0.000005;
 
 std::string resource(const std::string& name) {
-    std::ifstream in(std::string(RQ_TEST_DATA_DIR) + "/../../src/app/resources/" + name,
+    std::ifstream in(std::string(RQ_TEST_DATA_DIR) + "/../../src/certificate/resources/" + name,
                      std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -365,30 +363,4 @@ TEST(CertificateTemplate, EmbeddedResourceIsTheCommittedFileInTheSerializersOwnF
 }
 
 } // namespace
-} // namespace rq::app
-
-namespace rq::app::testing {
-namespace {
-
-using CertificateTemplateInMainWindow = MainWindowTest;
-
-// The window runs with Hungarian regional settings (decimal comma): the
-// template, written with points, still reads every number exactly.
-TEST_F(CertificateTemplateInMainWindow, ReportHoldsTheTemplateFromStartUp) {
-    using namespace report::model;
-    const TfrxReport& report = form().frxReport1;
-    ASSERT_NE(report.ObjectByName("Page1"), nullptr);
-    EXPECT_EQ(report.ObjectByName("Page1")->Count(), 25);
-    EXPECT_NE(dynamic_cast<TfrxBarCodeView*>(report.ObjectByName("BarCode1")), nullptr);
-    EXPECT_EQ(report.ObjectByName("Line5")->Left(), 476.220472440945);
-    EXPECT_EQ(report.PreviewOptions().Buttons, bit(pbPrint) | bit(pbZoom));
-    TfrxReport fresh;
-    LoadCertificateTemplate(fresh);
-    std::ostringstream inWindow, loaded;
-    report.SaveToStream(inWindow);
-    fresh.SaveToStream(loaded);
-    EXPECT_EQ(inWindow.str(), loaded.str());
-}
-
-} // namespace
-} // namespace rq::app::testing
+} // namespace rq::certificate

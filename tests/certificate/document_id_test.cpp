@@ -1,15 +1,15 @@
 // The document identifier: the name sum in upper-case hexadecimal after the
 // last six characters of the processor signature; the signature from the
 // identification registers and its fallback file.
-#include "app/document_id.h"
-#include "app/processor_signature.h"
+#include "certificate/document_id.h"
+#include "certificate/processor_signature.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 struct IdentifierCase {
@@ -103,4 +103,4 @@ TEST_F(IdentificationFile, MissingOrMalformedGivesZero) {
 }
 
 } // namespace
-} // namespace rq::app
+} // namespace rq::certificate

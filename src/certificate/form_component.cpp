@@ -1,7 +1,7 @@
 // Lookup of components by name.
-#include "app/form_component.h"
+#include "certificate/form_component.h"
 
-namespace rq::app {
+namespace rq::certificate {
 
 FormComponent* FormComponentList::FindComponent(std::string_view name) const {
     if (name.empty())
@@ -12,4 +12,4 @@ FormComponent* FormComponentList::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

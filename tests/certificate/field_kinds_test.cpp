@@ -1,8 +1,8 @@
 // The field-kind table: the lines each kind gathers, the filter that makes
 // continuation lines, and how loaded lines apply, including the bracketed
 // indexes of grids and check groups and their conversion failure.
-#include "app/field_kinds.h"
-#include "app/saved_form.h"
+#include "certificate/field_kinds.h"
+#include "certificate/saved_form.h"
 
 #include "base/exceptions.h"
 #include "crypto/lb_rijndael.h"
@@ -13,10 +13,10 @@
 #include <functional>
 #include <memory>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
-using namespace rq::app::testing;
+using namespace rq::certificate::testing;
 
 std::vector<std::string> linesOf(const LineBuffer& buffer) {
     return buffer.Lines();
@@ -216,4 +216,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace rq::app
+} // namespace rq::certificate

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rq::app {
+namespace rq::certificate {
 
 using rq::base::AnsiString;
 
@@ -80,4 +80,4 @@ private:
     std::vector<FormComponent*> items_;
 };
 
-} // namespace rq::app
+} // namespace rq::certificate

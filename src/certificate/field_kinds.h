@@ -4,13 +4,13 @@
 // loading applies a line by the row of the component's exact class.
 #pragma once
 
-#include "app/form_component.h"
-#include "app/line_buffer.h"
+#include "certificate/form_component.h"
+#include "certificate/line_buffer.h"
 
 #include <span>
 #include <string_view>
 
-namespace rq::app {
+namespace rq::certificate {
 
 // One line of the file buffer on loading.
 struct LoadedLine {
@@ -37,4 +37,4 @@ void gatherComponent(const FormComponent& component, LineBuffer& lines);
 // "'%s' is not a valid integer value".
 void applyLine(FormComponent& component, const LoadedLine& line);
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -1,5 +1,5 @@
 // POSIX files and the replace-by-rename write of the saved form.
-#include "app/file_system.h"
+#include "certificate/file_system.h"
 
 #include "base/exceptions.h"
 #include "base/text1250.h"
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 [[noreturn]] void raiseSystemError() {
@@ -140,4 +140,4 @@ std::string readWholeFile(FileSystem& files, const std::string& path) {
     }
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -1,11 +1,11 @@
 // The processor signature from the identification registers, with the
 // kernel-published register as the fallback where the instruction is missing.
-#include "app/processor_signature.h"
+#include "certificate/processor_signature.h"
 
 #include <charconv>
 #include <fstream>
 
-namespace rq::app {
+namespace rq::certificate {
 
 std::string signatureFromRegisters(const CpuidRegisters& registers) {
     return std::to_string(registers.ecx) + std::to_string(registers.ebx) +
@@ -34,4 +34,4 @@ std::string processorSignature() {
     return signatureFromIdentificationFile(kIdentificationRegisterFile);
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

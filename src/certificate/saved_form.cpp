@@ -1,12 +1,12 @@
 // The saved-form algorithms. Both commands work through the two line buffers
 // of the buffer window: the gather buffer receives a line per field kind, the
 // file buffer the filtered lines behind the marker and then the envelope.
-#include "app/saved_form.h"
+#include "certificate/saved_form.h"
 
-#include "app/field_kinds.h"
+#include "certificate/field_kinds.h"
 #include "crypto/lb_rijndael.h"
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 using rq::base::copy1;
@@ -128,4 +128,4 @@ void loadForm(SavedFormContext& context) {
     refillFields(context);
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -1,11 +1,11 @@
 // The identification instruction on x86 processors (32 and 64 bit).
 #if defined(__i386__) || defined(__x86_64__)
 
-#include "app/processor_signature.h"
+#include "certificate/processor_signature.h"
 
 #include <cpuid.h>
 
-namespace rq::app {
+namespace rq::certificate {
 
 std::optional<CpuidRegisters> cpuidFunction1() {
     CpuidRegisters r;
@@ -16,6 +16,6 @@ std::optional<CpuidRegisters> cpuidFunction1() {
     return r;
 }
 
-} // namespace rq::app
+} // namespace rq::certificate
 
 #endif

@@ -1,13 +1,13 @@
 // The field-kind table. Grid and check-group lines carry an index in brackets
 // after the underscore ("[c,r]" or "[n]"); on loading it is read from the raw
 // line, and a line missing either bracket changes nothing.
-#include "app/field_kinds.h"
+#include "certificate/field_kinds.h"
 
 #include "base/number_text.h"
 
 #include <array>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 using rq::base::copy1;
@@ -174,4 +174,4 @@ void applyLine(FormComponent& component, const LoadedLine& line) {
         }
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -1,9 +1,9 @@
 // Line splitting and joining of the buffer window's line lists.
-#include "app/line_buffer.h"
+#include "certificate/line_buffer.h"
 
 #include "base/exceptions.h"
 
-namespace rq::app {
+namespace rq::certificate {
 
 void LineBuffer::checkIndex(int index, int limit) const {
     if (index < 0 || index > limit)
@@ -43,4 +43,4 @@ void LineBuffer::SetText(std::string_view text) {
     }
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -4,9 +4,9 @@
 // refills the fields by component name.
 #pragma once
 
-#include "app/file_system.h"
-#include "app/form_component.h"
-#include "app/line_buffer.h"
+#include "certificate/file_system.h"
+#include "certificate/form_component.h"
+#include "certificate/line_buffer.h"
 
 #include <string>
 
@@ -14,7 +14,7 @@ namespace rq::crypto {
 class TLbRijndael;
 }
 
-namespace rq::app {
+namespace rq::certificate {
 
 inline constexpr std::string_view kSavedFormFileName = "RQ0612.txt";
 inline constexpr std::string_view kMarkerLine = "v\xEDzimalom";
@@ -57,4 +57,4 @@ void loadForm(SavedFormContext& context);
 void gatherFields(SavedFormContext& context);
 void refillFields(SavedFormContext& context);
 
-} // namespace rq::app
+} // namespace rq::certificate

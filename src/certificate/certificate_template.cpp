@@ -1,5 +1,5 @@
 // Loading the embedded certificate template into a report.
-#include "app/certificate_template.h"
+#include "certificate/certificate_template.h"
 
 #include "base/exceptions.h"
 #include "report/model/barcode_view.h"
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-namespace rq::app {
+namespace rq::certificate {
 
 void LoadCertificateTemplate(report::model::TfrxReport& report) {
     report::model::RegisterBarCodeView();
@@ -25,4 +25,4 @@ void LoadCertificateTemplate(report::model::TfrxReport& report) {
     }
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

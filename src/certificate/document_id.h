@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace rq::app {
+namespace rq::certificate {
 
 // Sum of the name's bytes as unsigned Windows-1250 codes (0-255), from 0.
 std::uint64_t nameSum(std::string_view name);
@@ -21,4 +21,4 @@ std::string_view signaturePart(std::string_view signature);
 // signaturePart(signature) followed by nameSumHex(name).
 std::string documentIdentifier(std::string_view name, std::string_view signature);
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace rq::app {
+namespace rq::certificate {
 
 class FileError : public std::runtime_error {
 public:
@@ -55,4 +55,4 @@ void writeFileReplacing(FileSystem& files, const std::string& path, std::string_
 // cannot be read.
 std::string readWholeFile(FileSystem& files, const std::string& path);
 
-} // namespace rq::app
+} // namespace rq::certificate

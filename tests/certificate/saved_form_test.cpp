@@ -1,6 +1,6 @@
 // The save and load commands over stand-in fields, user and files, with the
 // real cipher: the saved plaintext, round trips, and every failure path.
-#include "app/saved_form.h"
+#include "certificate/saved_form.h"
 
 #include "base/exceptions.h"
 #include "crypto/aes.h"
@@ -14,11 +14,11 @@
 
 #include <memory>
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 using rq::base::utf8ToCp1250;
-using namespace rq::app::testing;
+using namespace rq::certificate::testing;
 
 const std::string kDir = "/prog/";
 const std::string kPath = "/prog/RQ0612.txt";
@@ -277,4 +277,4 @@ TEST_F(SavedForm, FileEndingInOneLineBreakStillLoads) {
 }
 
 } // namespace
-} // namespace rq::app
+} // namespace rq::certificate

@@ -1,9 +1,9 @@
 // The document identifier from the name and the processor signature.
-#include "app/document_id.h"
+#include "certificate/document_id.h"
 
 #include "base/number_text.h"
 
-namespace rq::app {
+namespace rq::certificate {
 namespace {
 
 constexpr std::size_t kSignatureChars = 6; // characters kept from the signature's end
@@ -31,4 +31,4 @@ std::string documentIdentifier(std::string_view name, std::string_view signature
     return std::string(signaturePart(signature)) + nameSumHex(name);
 }
 
-} // namespace rq::app
+} // namespace rq::certificate

@@ -9,11 +9,11 @@
 #include <functional>
 #include <string>
 
-namespace rq::app {
+namespace rq::certificate {
 
 struct PrintLink {
     std::function<base::DateTime()> today;           // empty: the system date
     std::function<std::string()> processorSignature; // empty: processorSignature()
 };
 
-} // namespace rq::app
+} // namespace rq::certificate
