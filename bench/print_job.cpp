@@ -5,10 +5,10 @@
 // process's peak resident memory.
 #if __has_include(<QGuiApplication>)
 
+#include "report/printing/print_job.h"
 #include "../tests/report/printing/recording_printer.h"
 #include "report/model/memo_view.h"
 #include "report/preview/preview_pages.h"
-#include "report/printing/print_job.h"
 #include "report/printing/store_print_pages.h"
 #include "report/render/qt/qt_canvas.h"
 
@@ -132,8 +132,8 @@ void report(benchmark::State& state, int held) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.SetItemsProcessed(state.iterations() * kPages);
-    state.counters["pages_per_s"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * kPages), benchmark::Counter::kIsRate);
+    state.counters["pages_per_s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * kPages), benchmark::Counter::kIsRate);
     state.counters["max_held_pages"] = held;
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }

@@ -290,8 +290,9 @@ TEST(PrintDialogPicture, PaintsTheWholeDialog) {
     QApplication::processEvents();
     const QPixmap picture = dialog.grab();
     EXPECT_EQ(picture.size() / picture.devicePixelRatio(), QSize(477, 263));
-    if (const char* folder = std::getenv("RQ_SCREENSHOT_DIR"))
+    if (const char* folder = std::getenv("RQ_SCREENSHOT_DIR")) {
         EXPECT_TRUE(picture.save(QString(folder) + "/print-dialog.png"));
+    }
 }
 
 } // namespace
