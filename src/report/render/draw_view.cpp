@@ -1,11 +1,13 @@
 // The drawing table. Rows are looked up by walking from the view's class to
 // its ancestors, so a class draws as its closest ancestor with a row. New
-// kinds of view (the barcode) join by adding their row here.
+// kinds of view join by adding their row here.
 #include "report/render/draw_view.h"
 
+#include "report/model/barcode_view.h"
 #include "report/model/line_view.h"
 #include "report/model/memo_view.h"
 #include "report/model/picture_view.h"
+#include "report/render/draw_barcode.h"
 #include "report/render/line_draw.h"
 #include "report/render/memo_draw.h"
 #include "report/render/picture_draw.h"
@@ -21,6 +23,7 @@ const std::array kViewDrawers = {
     ViewDrawer{&model::TfrxCustomMemoView::StaticClass, DrawMemo},
     ViewDrawer{&model::TfrxCustomLineView::StaticClass, DrawLine},
     ViewDrawer{&model::TfrxPictureView::StaticClass, DrawPicture},
+    ViewDrawer{&model::TfrxBarCodeView::StaticClass, DrawBarCode},
 };
 
 ViewDrawFn drawerOf(const model::ClassInfo& viewClass) {

@@ -2,8 +2,8 @@
 // decoder leaves the library by longjmp back into decode(), which reaches
 // all of its state through `this`, so nothing it uses lives in a local that
 // the jump could leave indeterminate. Warnings (a stream cut short, damaged
-// data the library papers over) count as failures too: a damaged picture is
-// not drawn half grey.
+// data the library papers over) end the decoding too: a damaged picture is
+// not drawn half grey, and a huge header over a few bytes costs no time.
 #include "report/render/jpeg_image.h"
 
 #include <csetjmp>
@@ -35,14 +35,15 @@ std::string libraryMessage(j_common_ptr info) {
     std::longjmp(errors->jump, 1);
 }
 
-// Level -1 is a warning about the data; trace messages (0 and up) are quiet.
+// Level -1 is a warning about the data: it ends the decoding at once (the
+// library would go on and paint the rest grey). Trace messages are quiet.
 void emitMessage(j_common_ptr info, int level) {
     if (level >= 0)
         return;
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    if (errors->message.empty())
-        errors->message = libraryMessage(info);
+    errors->message = libraryMessage(info);
     ++info->err->num_warnings;
+    std::longjmp(errors->jump, 1);
 }
 
 class Decoder {

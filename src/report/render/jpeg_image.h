@@ -18,7 +18,7 @@ public:
 
 // Largest picture decoded, in pixels: a header announcing more is refused
 // before anything is allocated for it.
-inline constexpr long long kMaxJpegPixels = 1LL << 25;
+inline constexpr long long kMaxJpegPixels = 1LL << 24; // 4096 x 4096
 
 // Opaque 0xFFRRGGBB pixels of the whole image; raises EJpegError.
 Bitmap32 decodeJpeg(std::string_view data);
