@@ -2,6 +2,7 @@
 // category with their results as text (English settings), conversion errors
 // with their exact messages, by-reference write-back, and formatting under
 // Hungarian and English settings.
+#include "../support/script_runner.h"
 #include "base/format_settings.h"
 #include "script/global_library.h"
 #include "script/script.h"
@@ -25,22 +26,12 @@ public:
 
     std::string Run(const std::string& body) {
         script_.Clear();
-        script_.Lines = {"var r: Variant; " + declarations_, "begin", body, "end."};
-        if (!script_.Compile())
-            return "compile " + script_.ErrorPos() + ": " + script_.ErrorMsg();
-        try {
-            script_.Execute();
-        } catch (const std::exception& e) {
-            return std::string("error: ") + e.what();
-        }
-        return Value("r").toString();
+        std::string failure = rq::test::CompileAndRun(
+            script_, {"var r: Variant; " + declarations_, "begin", body, "end."});
+        return failure.empty() ? Value("r").toString() : failure;
     }
 
-    Variant Value(const std::string& name) {
-        Variant v;
-        script_.Find(name)->Read(Variant(), v);
-        return v;
-    }
+    Variant Value(const std::string& name) { return rq::test::ValueOf(script_, name); }
 
 private:
     std::string declarations_;

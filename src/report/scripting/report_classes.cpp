@@ -5,6 +5,7 @@
 // hand: the component tree, bounds, the views' measured sizes and the
 // memo's text.
 #include "report/scripting/report_library.h"
+#include "script/errors.h"
 #include "script/host_objects.h"
 
 #include "report/model/band.h"
@@ -204,7 +205,7 @@ TfsClassVariable& AddModelClass(TfsScript& script, const model::ClassInfo& info,
 model::TfrxComponent& ComponentOf(Object* o) {
     auto* c = dynamic_cast<model::TfrxComponent*>(&Self(o).Target());
     if (c == nullptr)
-        throw rq::base::Exception("Invalid class typecast");
+        rq::script::raiseInvalidTypecast();
     return *c;
 }
 
@@ -241,8 +242,7 @@ void AddComponentMembers(TfsClassVariable& cls) {
             model::TfrxComponent& c = ComponentOf(o);
             const int index = a[0].toInteger();
             if (index < 0 || index >= c.Count())
-                throw rq::base::EListError("List index out of bounds (" + std::to_string(index) +
-                                           ")");
+                script::raiseListIndexOutOfBounds(index);
             return WrapComponent(c.Objects(index));
         },
         true);
@@ -275,7 +275,7 @@ void AddComponentMembers(TfsClassVariable& cls) {
 model::TfrxCustomMemoView& MemoOf(Object* o) {
     auto* m = dynamic_cast<model::TfrxCustomMemoView*>(&Self(o).Target());
     if (m == nullptr)
-        throw rq::base::Exception("Invalid class typecast");
+        rq::script::raiseInvalidTypecast();
     return *m;
 }
 
@@ -286,7 +286,7 @@ void AddStretcheableMembers(TfsClassVariable& cls) {
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
                       auto* view = dynamic_cast<model::TfrxStretcheable*>(&Self(o).Target());
                       if (view == nullptr)
-                          throw rq::base::Exception("Invalid class typecast");
+                          rq::script::raiseInvalidTypecast();
                       return Variant(static_cast<double>(view->CalcHeight()));
                   });
 }
@@ -309,7 +309,7 @@ void AddMemoMembers(TfsClassVariable& cls) {
 model::TfrxReport& ReportOf(Object* o) {
     auto* r = dynamic_cast<model::TfrxReport*>(&Self(o).Target());
     if (r == nullptr)
-        throw rq::base::Exception("Invalid class typecast");
+        rq::script::raiseInvalidTypecast();
     return *r;
 }
 
@@ -344,7 +344,7 @@ std::string GraphicClassOf(std::string_view data) {
 const model::TPicture& PictureOf(Object* o) {
     auto* picture = dynamic_cast<model::TPicture*>(&Self(o).Target());
     if (picture == nullptr)
-        throw rq::base::Exception("Invalid class typecast");
+        rq::script::raiseInvalidTypecast();
     return *picture;
 }
 
@@ -363,7 +363,7 @@ void AddPictureMembers(TfsClassVariable& cls) {
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
                       auto* view = dynamic_cast<model::TfrxPictureView*>(&Self(o).Target());
                       if (view == nullptr)
-                          throw rq::base::Exception("Invalid class typecast");
+                          rq::script::raiseInvalidTypecast();
                       const std::string fileName = a[0].toString();
                       std::ifstream file(fileName, std::ios::binary);
                       if (!file)

@@ -1,6 +1,7 @@
 // ReportObject and the registry that gives every model object one script
 // object.
 #include "report/scripting/report_objects.h"
+#include "script/errors.h"
 
 #include <map>
 #include <utility>
@@ -66,7 +67,7 @@ model::Persistent* ReportObject::TryTarget() const {
 model::Persistent& ReportObject::Target() const {
     model::Persistent* target = TryTarget();
     if (target == nullptr)
-        throw rq::base::Exception("Access violation: object used after Free");
+        rq::script::raiseUsedAfterFree();
     return *target;
 }
 
@@ -91,7 +92,7 @@ rq::base::Variant WrapProperty(const ReportObject& owner, const model::PropInfo&
     path.push_back(&property);
     owner.Target();                   // raises for a destroyed owner
     if (owner.Component() == nullptr) // a standalone value record has no sub-records
-        throw rq::base::Exception("Invalid class typecast");
+        rq::script::raiseInvalidTypecast();
     return Wrap(*owner.Component(), std::move(path));
 }
 

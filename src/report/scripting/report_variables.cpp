@@ -5,6 +5,7 @@
 #include "report/model/report.h"
 #include "report/scripting/report_library.h"
 #include "report/scripting/report_objects.h"
+#include "script/errors.h"
 #include "script/host_objects.h"
 
 #include <map>
@@ -31,7 +32,7 @@ struct VariablesObject : ScriptObject {
     model::TfrxVariables& Variables() const {
         auto* r = dynamic_cast<model::TfrxReport*>(report.get());
         if (r == nullptr || IsFreed())
-            throw rq::base::Exception("Access violation: object used after Free");
+            rq::script::raiseUsedAfterFree();
         return r->Variables();
     }
     model::ComponentRef report;
