@@ -5,7 +5,10 @@
 #include "app/form1.h"
 #include "app/processor_signature.h"
 #include "base/date_text.h"
+#include "report/engine/engine.h"
 #include "report/model/barcode_view.h"
+#include "report/preview/preview_pages.h"
+#include "report/preview/qt/show_prepared.h"
 
 #include <array>
 #include <string_view>
@@ -78,7 +81,11 @@ bool TForm1::PrepareCertificate() {
 }
 
 void TForm1::Nyomtats1Click() {
-    PrepareCertificate();
+    if (!PrepareCertificate())
+        return;
+    auto& store = dynamic_cast<report::preview::TfrxPreviewPages&>(
+        report::engine::EngineOf(frxReport1)->PreviewPages());
+    report::preview::qt::ShowPrepared(frxReport1, store, Printing.preview, this);
 }
 
 } // namespace rq::app
