@@ -13,7 +13,7 @@ packages=(
     # fonts the form and the report ask for
     fonts-wine fonts-liberation2 fonts-dejavu-core
     # printing, and the tools that check printed and drawn output
-    cups printer-driver-cups-pdf poppler-utils zbar-tools xvfb xauth
+    cups printer-driver-cups-pdf poppler-utils zbar-tools zint xvfb xauth
 )
 
 missing=()

@@ -181,9 +181,6 @@ const RoutineCase kOther[] = {
     {"ReportUnits", "fr1cm * 10 / fr01cm", "100"},
     {"WindowConstants", "mrYesToAll * 100 + VK_F12", "1123"},
     {"Cursor", "crHandPoint", "-21"},
-    {"Enumeration", "haBlock", "3"},
-    {"FlagSet", "ftBottom", "8"},
-    {"BarcodeTypes", "bcCodeEAN128C", "22"},
 };
 INSTANTIATE_TEST_SUITE_P(Other, RoutineTest, testing::ValuesIn(kOther),
                          [](const auto& info) { return info.param.name; });

@@ -7,27 +7,15 @@ namespace rq::report::preview::qt {
 
 void DrawPreviewPage(TfrxPreviewPages& store, int index, render::Canvas& canvas, double scale,
                      double offsetX, double offsetY) {
-    (void)store;
-    (void)index;
-    (void)canvas;
-    (void)scale;
-    (void)offsetX;
-    (void)offsetY;
+    store.DrawPage(index, canvas, scale, scale, offsetX, offsetY);
 }
 
-int TrackPreviewPointer(TfrxPreviewPages& store, int index, int x, int y, bool click, int button,
-                        int shift, double scale, double offsetX, double offsetY, int cursor) {
-    (void)store;
-    (void)index;
-    (void)x;
-    (void)y;
-    (void)click;
-    (void)button;
-    (void)shift;
-    (void)scale;
-    (void)offsetX;
-    (void)offsetY;
-    return cursor;
+int TrackPreviewPointer(TfrxPreviewPages& store, int index, int x, int y, bool click,
+                        TMouseButton button, TShiftState shift, double scale, double offsetX,
+                        double offsetY, int cursor) {
+    std::int32_t answer = cursor;
+    store.TrackPointer(index, x, y, click, button, shift, scale, offsetX, offsetY, answer);
+    return answer;
 }
 
 } // namespace rq::report::preview::qt

@@ -4,6 +4,7 @@
 // how the store spells them.
 #pragma once
 
+#include "report/preview/page_draw.h"
 #include "report/render/canvas.h"
 
 namespace rq::report::preview {
@@ -12,9 +13,8 @@ class TfrxPreviewPages;
 
 namespace rq::report::preview::qt {
 
-// The platform's cursor numbers as report objects carry them.
+// The platform's default cursor number as report objects carry it.
 inline constexpr int crDefault = 0;
-inline constexpr int crHandPoint = -21;
 
 // Draws page index (0-based) with its paper corner at (offsetX, offsetY)
 // device pixels, scale device pixels per report pixel.
@@ -24,7 +24,8 @@ void DrawPreviewPage(TfrxPreviewPages& store, int index, render::Canvas& canvas,
 // The pointer at (x, y) over page index whose paper corner is at (offsetX,
 // offsetY); click is a button release. Returns the cursor to show, starting
 // from the given one.
-int TrackPreviewPointer(TfrxPreviewPages& store, int index, int x, int y, bool click, int button,
-                        int shift, double scale, double offsetX, double offsetY, int cursor);
+int TrackPreviewPointer(TfrxPreviewPages& store, int index, int x, int y, bool click,
+                        TMouseButton button, TShiftState shift, double scale, double offsetX,
+                        double offsetY, int cursor);
 
 } // namespace rq::report::preview::qt

@@ -12,12 +12,14 @@
 
 #include "base/rounding.h"
 
+#include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace rq::report::preview::qt {
 
@@ -115,6 +117,13 @@ void TfrxPreview::hookStore() {
             OnStatusText(store_->StatusText);
     };
     store_->OnPrintingPage = [this](int pageNo) { onPrintingPage(pageNo); };
+    store_->PointerActions.ShowPage = [this](int pageNo) { SetPageNo(pageNo); };
+    store_->PointerActions.ScrollTo = [this](int pageNo, double top) {
+        SetPosition(pageNo, base::roundToInt(top));
+    };
+    store_->PointerActions.OpenURL = [](const std::string& url) {
+        QDesktopServices::openUrl(QUrl(widgets::fromAnsi(url)));
+    };
 }
 
 void TfrxPreview::unhookStore() {
@@ -123,6 +132,9 @@ void TfrxPreview::unhookStore() {
     store_->Preview = nullptr;
     store_->OnStatusText = nullptr;
     store_->OnPrintingPage = nullptr;
+    store_->PointerActions.ShowPage = nullptr;
+    store_->PointerActions.ScrollTo = nullptr;
+    store_->PointerActions.OpenURL = nullptr;
 }
 
 void TfrxPreview::SetZoom(double zoom) {

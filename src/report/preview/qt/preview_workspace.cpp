@@ -39,15 +39,16 @@ Qt::CursorShape cursorShape(int cursor, TfrxPreviewTool tool) {
 }
 
 // The classic shift-state bits: shift, alt, ctrl.
-int shiftState(Qt::KeyboardModifiers modifiers) {
+TShiftState shiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
            (modifiers.testFlag(Qt::AltModifier) ? 2 : 0) |
            (modifiers.testFlag(Qt::ControlModifier) ? 4 : 0);
 }
 
-// The classic mouse-button numbers: left 0, right 1, middle 2.
-int buttonNumber(Qt::MouseButton button) {
-    return button == Qt::RightButton ? 1 : button == Qt::MiddleButton ? 2 : 0;
+TMouseButton buttonOf(Qt::MouseButton button) {
+    return button == Qt::RightButton    ? TMouseButton::mbRight
+           : button == Qt::MiddleButton ? TMouseButton::mbMiddle
+                                        : TMouseButton::mbLeft;
 }
 
 } // namespace
@@ -339,8 +340,8 @@ void TfrxPreviewWorkspace::trackPointer(QPoint at, bool click, Qt::MouseButton b
         preview_.PageList().FindPageAt(at.y() + VertPosition(), true, preview_.Zoom());
     const TfrxPageRect r = PageRectOnClient(index);
     const int cursor = TrackPreviewPointer(*preview_.PreviewPages(), index, at.x(), at.y(), click,
-                                           buttonNumber(button), shiftState(modifiers),
-                                           preview_.Zoom(), r.Left, r.Top, crDefault);
+                                           buttonOf(button), shiftState(modifiers), preview_.Zoom(),
+                                           r.Left, r.Top, crDefault);
     viewport()->setCursor(cursorShape(cursor, preview_.Tool()));
 }
 

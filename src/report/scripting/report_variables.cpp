@@ -3,16 +3,24 @@
 // (an absent name reads as Null; writing one appends it).
 #include "report/model/collections.h"
 #include "report/model/report.h"
-#include "script/host_report_objects.h"
-#include "script/stdlib.h"
+#include "report/scripting/report_library.h"
+#include "report/scripting/report_objects.h"
+#include "script/host_objects.h"
 
 #include <map>
 
-namespace rq::script {
+namespace rq::report::scripting {
 
 namespace {
 
-namespace model = rq::report::model;
+using base::Variant;
+using script::As;
+using script::KeepScriptObject;
+using script::ScriptObject;
+using script::TfsClassVariable;
+using script::TfsScript;
+using script::VariantArray;
+
 using rq::base::Object;
 
 // The variables of one report, found again through the report's weak
@@ -47,7 +55,7 @@ VariablesObject& Self(Object* o) {
 
 } // namespace
 
-void AddReportVariables(TfsScript& script) {
+void AddReportVariables(script::TfsScript& script) {
     TfsClassVariable& collection = script.AddClass("TCollection", "TPersistent");
     collection.AddMethod("procedure Clear",
                          [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
@@ -78,4 +86,4 @@ void AddReportVariables(TfsScript& script) {
         });
 }
 
-} // namespace rq::script
+} // namespace rq::report::scripting

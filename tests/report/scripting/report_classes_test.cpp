@@ -2,24 +2,36 @@
 // property accessors from the model's property registry (numbers,
 // enumerations, sets, strings, value records such as the font), the
 // memo's text, the component tree members and use after Free.
+#include "../../support/script_runner.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
-#include "script/stdlib.h"
-#include "script_answer.h"
+#include "report/scripting/report_library.h"
+#include "report/scripting/report_objects.h"
+#include "script/global_library.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-namespace rq::script {
+namespace rq::report::scripting {
 namespace {
 
 using rq::base::Variant;
+using rq::test::RunForAnswer;
+using rq::test::ScriptCase;
+
+// The global library with the report's classes.
+script::TfsScript& Library() {
+    script::TfsScript& global = script::fsGlobalUnit();
+    AddReportLibrary(global);
+    return global;
+}
 
 // Declares a report with a page and a memo ("Memo1" at 10, 20) before the
 // body runs; r (a String) is the answer.
 std::string RunReport(const std::string& body) {
     return RunForAnswer(
+        Library(),
         {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
          "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
          "pic: TfrxPictureView;", "begin", "rep := TfrxReport.Create(nil);", "try",
@@ -123,14 +135,6 @@ TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
               "12Copied\r\n");
 }
 
-} // namespace
-} // namespace rq::script
-
-namespace rq::script {
-namespace {
-
-namespace model = rq::report::model;
-
 // The views' CalcHeight and the memo's CalcWidth are the model's, which
 // measures text through what the rendering library installs.
 TEST(ReportMeasureTest, CalcHeightAndCalcWidthAskTheModel) {
@@ -147,14 +151,27 @@ TEST(ReportMeasureTest, CalcHeightAndCalcWidthAskTheModel) {
     model::SetMemoMeasure({});
 }
 
-TEST(ReportCalcTest, GoesThroughTheEnginesHook) {
+// An engine that answers Calc with the report's child count and the text.
+struct EchoEngine : model::ReportEngineSlot {
+    explicit EchoEngine(model::TfrxReport& report) : report(report) {}
+    bool Prepare(bool) override { return true; }
+    Variant Calc(const std::string& expression) override {
+        return Variant(std::to_string(report.Count()) + ":" + expression);
+    }
+    model::TfrxReport& report;
+};
+
+// Calc goes through the report's own engine slot.
+TEST(ReportCalcTest, GoesThroughTheReportsEngine) {
     EXPECT_EQ(RunReport("r := rep.Calc('1 + 1')"), "error: Report engine is not available");
-    SetReportCalcHook([](rq::report::model::TfrxReport& report, const std::string& expression) {
-        return rq::base::Variant(std::to_string(report.Count()) + ":" + expression);
-    });
-    EXPECT_EQ(RunReport("r := rep.Calc('a + b')"), "1:a + b");
-    SetReportCalcHook({});
+    model::TfrxReport report;
+    report.SetEngine(std::make_unique<EchoEngine>(report));
+    script::TfsScript program(&Library());
+    program.AddObject("Attached", "TfrxReport", WrapComponent(&report).toObject());
+    EXPECT_EQ(rq::test::RunForAnswer(
+                  program, {"var r: String;", "begin", "r := Attached.Calc('a + b')", "end."}),
+              "0:a + b");
 }
 
 } // namespace
-} // namespace rq::script
+} // namespace rq::report::scripting

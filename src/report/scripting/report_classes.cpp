@@ -4,7 +4,8 @@
 // property registry that the serializer uses. A few members are added by
 // hand: the component tree, bounds, the views' measured sizes and the
 // memo's text.
-#include "script/stdlib.h"
+#include "report/scripting/report_library.h"
+#include "script/host_objects.h"
 
 #include "report/model/band.h"
 #include "report/model/barcode_view.h"
@@ -18,7 +19,7 @@
 #include "report/model/picture.h"
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
-#include "script/host_report_objects.h"
+#include "report/scripting/report_objects.h"
 #include "script/host_streams.h"
 
 #include <cerrno>
@@ -26,11 +27,21 @@
 #include <fstream>
 #include <sstream>
 
-namespace rq::script {
+namespace rq::report::scripting {
 
 namespace {
 
-namespace model = rq::report::model;
+using base::Variant;
+using script::As;
+using script::ByteStream;
+using script::KeepScriptObject;
+using script::NewScriptList;
+using script::ScriptObject;
+using script::TfsClassVariable;
+using script::TfsScript;
+using script::TfsSetValue;
+using script::VariantArray;
+
 using rq::base::Object;
 
 ReportObject& Self(Object* o) {
@@ -302,17 +313,10 @@ model::TfrxReport& ReportOf(Object* o) {
     return *r;
 }
 
-ReportCalcHook& CalcHook() {
-    static ReportCalcHook hook;
-    return hook;
-}
-
 void AddReportMembers(TfsClassVariable& cls) {
     cls.AddMethod("function Calc(Expr: String): Variant",
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
-                      if (!CalcHook())
-                          throw rq::base::Exception("Report engine is not available");
-                      return CalcHook()(ReportOf(o), a[0].toString());
+                      return ReportOf(o).Calc(a[0].toString());
                   });
     cls.AddMethod("function LoadFromFile(FileName: String): Boolean",
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
@@ -418,11 +422,7 @@ const ValueClass kComponentClasses[] = {
 
 } // namespace
 
-void SetReportCalcHook(ReportCalcHook hook) {
-    CalcHook() = std::move(hook);
-}
-
-void AddReportClasses(TfsScript& script) {
+void AddReportClasses(script::TfsScript& script) {
     for (const ValueClass& c : kValueClasses) {
         TfsClassVariable& cls = AddModelClass(script, c.info(), "TPersistent");
         if (&c.info() == &model::TFont::StaticClass())
@@ -447,4 +447,4 @@ void AddReportClasses(TfsScript& script) {
     }
 }
 
-} // namespace rq::script
+} // namespace rq::report::scripting

@@ -1,15 +1,16 @@
 // ReportObject and the registry that gives every model object one script
 // object.
-#include "script/host_report_objects.h"
+#include "report/scripting/report_objects.h"
 
 #include <map>
 #include <utility>
 
-namespace rq::script {
-
-namespace model = rq::report::model;
+namespace rq::report::scripting {
 
 namespace {
+
+using script::KeepScriptObject;
+using script::ScriptObject;
 
 // Model object -> its script object (kept alive by KeepScriptObject). An
 // entry whose object no longer resolves to the same target is stale: the
@@ -105,4 +106,4 @@ model::TfrxComponent* AsComponent(const rq::base::Variant& value) {
     return dynamic_cast<model::TfrxComponent*>(&object->Target());
 }
 
-} // namespace rq::script
+} // namespace rq::report::scripting

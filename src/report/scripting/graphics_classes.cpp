@@ -1,12 +1,20 @@
 // TPen and TBrush as value objects for scripts (colour, style, width, mode);
 // the report's own drawing takes its pens and brushes from the objects'
 // properties, so these serve scripts that keep such values.
+#include "report/scripting/report_library.h"
 #include "script/host_objects.h"
-#include "script/stdlib.h"
 
-namespace rq::script {
+namespace rq::report::scripting {
 
 namespace {
+
+using base::Variant;
+using script::As;
+using script::KeepScriptObject;
+using script::ScriptObject;
+using script::TfsClassVariable;
+using script::TfsScript;
+using script::VariantArray;
 
 using rq::base::Object;
 
@@ -61,9 +69,9 @@ void AddValueClass(TfsScript& script, const char* name, std::span<const Field<T>
 
 } // namespace
 
-void AddGraphicsClasses(TfsScript& script) {
+void AddGraphicsClasses(script::TfsScript& script) {
     AddValueClass<Pen>(script, "TPen", kPenFields);
     AddValueClass<Brush>(script, "TBrush", kBrushFields);
 }
 
-} // namespace rq::script
+} // namespace rq::report::scripting
