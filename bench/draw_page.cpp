@@ -3,7 +3,7 @@
 // that image) and into the recording canvas the preview keeps per page.
 #if __has_include(<QGuiApplication>)
 
-#include "app/certificate_template.h"
+#include "certificate/certificate_template.h"
 #include "report/engine/engine.h"
 #include "report/model/report.h"
 #include "report/preview/preview_pages.h"
@@ -35,7 +35,7 @@ void ensureApplication() {
 struct PreparedCertificate {
     PreparedCertificate() {
         ensureApplication();
-        rq::app::LoadCertificateTemplate(report);
+        rq::certificate::LoadCertificateTemplate(report);
         engine =
             &engine::AttachEngine(report, std::make_unique<preview::TfrxPreviewPages>(&report));
         report.OnGetValue = [](const std::string& name, rq::base::Variant& value) {

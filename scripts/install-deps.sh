@@ -7,7 +7,7 @@ packages=(
     # toolchain and build
     g++ cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
     # libraries
-    qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libcups2-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev openssl lua5.4 python3
     # fonts the form and the report ask for

@@ -16,14 +16,15 @@ void selectHungarian() {
 
 } // namespace
 
-AnsiString DialogUser::AskPassphrase(const AnsiString& caption, const AnsiString& prompt) {
+base::AnsiString DialogUser::AskPassphrase(const base::AnsiString& caption,
+                                           const base::AnsiString& prompt) {
     selectHungarian();
-    AnsiString value;
+    base::AnsiString value;
     dialogs::InputPrompt(caption, prompt, "", value);
     return value;
 }
 
-void DialogUser::ShowMessage(const AnsiString& text) {
+void DialogUser::ShowMessage(const base::AnsiString& text) {
     selectHungarian();
     dialogs::InfoMessage(text);
 }

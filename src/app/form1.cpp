@@ -2,8 +2,8 @@
 // section highlighting and the wheel handlers.
 #include "app/form1.h"
 
-#include "app/certificate_template.h"
 #include "app/form_scroll_area.h"
+#include "certificate/certificate_template.h"
 #include "report/engine/engine.h"
 #include "report/preview/preview_pages.h"
 
@@ -80,7 +80,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     report::engine::AttachEngine(frxReport1, std::make_unique<report::preview::TfrxPreviewPages>());
-    LoadCertificateTemplate(frxReport1);
+    certificate::LoadCertificateTemplate(frxReport1);
     frxReport1.OnGetValue = [this](const std::string& name, base::Variant& value) {
         frxReport1GetValue(name, value);
     };

@@ -5,12 +5,13 @@
 // in ownership order with its name, so commands can walk and find fields.
 #pragma once
 
-#include "app/print_link.h"
 #include "app/saved_form_link.h"
 #include "base/variant.h"
+#include "certificate/print_link.h"
 #include "crypto/lb_rijndael.h"
 #include "report/model/barcode_view.h"
 #include "report/model/report.h"
+#include "report/preview/qt/show_prepared.h"
 #include "widgets/adv_main_menu.h"
 #include "widgets/component_list.h"
 #include "widgets/lmd_fill.h"
@@ -91,7 +92,9 @@ public:
     // What the save and load commands reach besides the window.
     SavedFormLink SavedForm;
     // What the print command reaches besides the window.
-    PrintLink Printing;
+    certificate::PrintLink Printing;
+    // What the preview window is lent: the print job and the printer check.
+    report::preview::qt::TfrxPreviewLink PreviewLink;
 
     // Menu commands (each runs under the top-level failure handler).
     void Nyomtats1Click();

@@ -10,6 +10,10 @@
 namespace rq::app {
 namespace {
 
+using base::AnsiString;
+using certificate::FormComponent;
+using certificate::TextValue;
+
 class WindowComponent : public FormComponent {
 public:
     explicit WindowComponent(const widgets::ComponentEntry& entry)

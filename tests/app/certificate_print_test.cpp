@@ -5,8 +5,8 @@
 #include "form1_harness.h"
 
 #include "../support/modal_dialog.h"
-#include "app/document_id.h"
 #include "base/date_time.h"
+#include "certificate/document_id.h"
 #include "report/engine/engine.h"
 #include "report/model/barcode_view.h"
 #include "report/model/memo_view.h"

@@ -11,9 +11,9 @@
 #include "offscreen_program.h"
 
 #include "app/application.h"
-#include "app/saved_form.h"
 #include "base/exceptions.h"
 #include "base/text1250.h"
+#include "certificate/saved_form.h"
 
 #include <QLineEdit>
 
@@ -38,7 +38,7 @@ struct FormArgs {
 
 // Answers the prompt with the given pass phrase and keeps the message the
 // command would show.
-class CommandLineUser : public rq::app::SavedFormUser {
+class CommandLineUser : public rq::certificate::SavedFormUser {
 public:
     explicit CommandLineUser(AnsiString passPhrase) : passPhrase_(std::move(passPhrase)) {}
     AnsiString AskPassphrase(const AnsiString&, const AnsiString&) override { return passPhrase_; }

@@ -67,6 +67,10 @@ public:
     // "Cannot open file ..." when the file cannot be read.
     void LoadFromFile(const std::string& fileName);
 
+    // Frees every rebuilt page; the print job calls it after each page so
+    // that a long job keeps at most one rebuilt page.
+    void ClearPageCache() { clearCache(); }
+
     // --- drawing (the preview, the print job, the tool) ---------------------
     // Draws the page's background and every view on the canvas. The scales
     // are device pixels per report pixel, the offsets the device position

@@ -1,0 +1,58 @@
+// The file operations of the saved-form commands behind a small interface, so
+// that tests can make any step of a save or a load fail. Paths are the
+// platform's (UTF-8) file names; failures raise FileError with the system's
+// reason text.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace rq::certificate {
+
+class FileError : public std::runtime_error {
+public:
+    explicit FileError(const std::string& reason) : std::runtime_error(reason) {}
+    std::string reason() const { return what(); }
+};
+
+// A file being written. Close() must be called for the data to count; a file
+// destroyed without Close() is abandoned.
+class WritableFile {
+public:
+    virtual ~WritableFile() = default;
+    virtual void Write(std::string_view bytes) = 0;
+    // Pushes the written bytes to the storage device.
+    virtual void Flush() = 0;
+    virtual void Close() = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual std::string ReadFile(const std::string& path) = 0;
+    // Creates the file or empties an existing one.
+    virtual std::unique_ptr<WritableFile> CreateFile(const std::string& path) = 0;
+    // Replaces to by from in one step.
+    virtual void RenameFile(const std::string& from, const std::string& to) = 0;
+    // Best effort: a file that cannot be removed stays.
+    virtual void RemoveFile(const std::string& path) noexcept = 0;
+};
+
+// The operating system's files.
+FileSystem& systemFileSystem();
+
+// Writes bytes to path without ever leaving a partly written file there: the
+// bytes go to a temporary file beside it, are flushed, and the temporary file
+// is renamed over path. On failure the temporary file is removed, path keeps
+// its previous content, and EFCreateError "Cannot create file "%s". %s" is
+// raised with path and the system's reason.
+void writeFileReplacing(FileSystem& files, const std::string& path, std::string_view bytes);
+
+// The whole content of path; EFOpenError "Cannot open file "%s". %s" when it
+// cannot be read.
+std::string readWholeFile(FileSystem& files, const std::string& path);
+
+} // namespace rq::certificate
