@@ -11,6 +11,7 @@
 #include "crypto/lb_rijndael.h"
 #include "report/model/barcode_view.h"
 #include "report/model/report.h"
+#include "report/preview/qt/show_prepared.h"
 #include "widgets/adv_main_menu.h"
 #include "widgets/component_list.h"
 #include "widgets/lmd_fill.h"
@@ -92,6 +93,8 @@ public:
     SavedFormLink SavedForm;
     // What the print command reaches besides the window.
     certificate::PrintLink Printing;
+    // What the preview window is lent: the print job and the printer check.
+    report::preview::qt::TfrxPreviewLink PreviewLink;
 
     // Menu commands (each runs under the top-level failure handler).
     void Nyomtats1Click();

@@ -5,6 +5,9 @@
 #include "certificate/certificate_variables.h"
 #include "certificate/document_id.h"
 #include "certificate/processor_signature.h"
+#include "report/engine/engine.h"
+#include "report/preview/preview_pages.h"
+#include "report/preview/qt/show_prepared.h"
 
 namespace rq::app {
 namespace {
@@ -46,7 +49,11 @@ bool TForm1::PrepareCertificate() {
 }
 
 void TForm1::Nyomtats1Click() {
-    PrepareCertificate();
+    if (!PrepareCertificate())
+        return;
+    auto& store = dynamic_cast<report::preview::TfrxPreviewPages&>(
+        report::engine::EngineOf(frxReport1)->PreviewPages());
+    report::preview::qt::ShowPrepared(frxReport1, store, PreviewLink, this);
 }
 
 } // namespace rq::app

@@ -1,7 +1,12 @@
 // The main window as built: controls at their places, ownership and tab
 // order, start-up texts, fonts, the menu, lookup by name, the buffer window.
+#include "../support/modal_dialog.h"
 #include "form1_harness.h"
+#include "report/preview/qt/preview_form.h"
 #include "widgets/label.h"
+
+#include <QComboBox>
+#include <QLabel>
 
 #include <cstdlib>
 
@@ -159,17 +164,28 @@ TEST_F(MainWindow, FontsFollowTheSubstitutionTable) {
     EXPECT_TRUE(header.bold());
 }
 
-TEST_F(MainWindow, PrintItemRaisesAClickThatDoesNothingYet) {
+TEST_F(MainWindow, PrintItemOpensThePreviewOnTheCertificate) {
     const QString before = form().Edit1->text();
-    const auto visibleWindows = [] {
-        int count = 0;
-        for (const QWidget* w : QApplication::topLevelWidgets())
-            count += w->isVisible() ? 1 : 0;
-        return count;
-    };
-    const int windows = visibleWindows();
+    QString caption, status, zoom;
+    bool maximized = false;
+    int pages = 0;
+    rq::testing::onModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<report::preview::qt::TfrxPreviewForm*>(modal);
+        ASSERT_NE(preview, nullptr);
+        caption = preview->windowTitle();
+        maximized = preview->windowState().testFlag(Qt::WindowMaximized);
+        status = preview->PagePanel->text();
+        zoom = preview->ZoomCB->currentText();
+        pages = preview->Preview->PageCount();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
     form().Nyomtats1->trigger();
-    EXPECT_EQ(visibleWindows(), windows);
+    EXPECT_EQ(caption, QStringLiteral("Preview"));
+    EXPECT_TRUE(maximized);
+    EXPECT_EQ(status, QStringLiteral("Page 1 of 1"));
+    EXPECT_EQ(zoom, QStringLiteral("100%"));
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(form().Edit1->text(), before);
 }
 
