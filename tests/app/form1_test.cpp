@@ -189,6 +189,27 @@ TEST_F(MainWindow, PrintItemOpensThePreviewOnTheCertificate) {
     EXPECT_EQ(form().Edit1->text(), before);
 }
 
+TEST_F(MainWindow, PreviewOfThePrintItemPrintsOnTheSystemsPrinters) {
+    // A server that does not exist lists no queue: only the substitute
+    // printer remains, which the preview must not offer for printing.
+    setenv("CUPS_SERVER", "/nonexistent/rq0612-cups.sock", 1);
+    bool printable = true;
+    bool printHandler = false;
+    rq::testing::onModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<report::preview::qt::TfrxPreviewForm*>(modal);
+        ASSERT_NE(preview, nullptr);
+        printable = preview->HasPrinters && preview->HasPrinters();
+        printHandler = static_cast<bool>(preview->Preview->PrintHandler);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    form().Nyomtats1->trigger();
+    unsetenv("CUPS_SERVER");
+    EXPECT_FALSE(printable);
+    EXPECT_TRUE(printHandler);
+    ASSERT_GT(form().Printers.PrinterList().Count(), 0);
+    EXPECT_EQ(form().Printers.PrinterList().PrinterNames().front(), "Virtual");
+}
+
 TEST_F(MainWindow, ExitEndsTheProcessAtOnceWithCodeZero) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // Exiting at once leaves the windows alive by design; the re-executed
