@@ -2,6 +2,7 @@
 // the same pages come back, byte-identical when saved again; a damaged file
 // is refused and leaves an empty preview.
 #include "preview_fixture.h"
+#include <unistd.h>
 
 #include "../../../support/modal_dialog.h"
 #include "widgets/window_system.h"
@@ -12,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace rq::report::preview::qt::test {
 namespace {
@@ -28,7 +31,8 @@ std::string fileText(const fs::path& path) {
 class PreviewFile : public PreviewWindowTest {
 protected:
     PreviewFile() : PreviewWindowTest(3) {
-        folder = fs::temp_directory_path() / "rq-preview-file-test";
+        // One folder per process: ctest runs these tests side by side.
+        folder = fs::temp_directory_path() / ("rq-preview-file-test-" + std::to_string(::getpid()));
         fs::create_directories(folder);
     }
     ~PreviewFile() override {
