@@ -12,4 +12,5 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+# A test that hangs fails after five minutes instead of holding the run.
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

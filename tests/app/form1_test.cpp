@@ -177,8 +177,7 @@ TEST_F(MainWindow, PrintItemOpensThePreviewOnTheCertificate) {
         status = preview->PagePanel->text();
         zoom = preview->ZoomCB->currentText();
         pages = preview->Preview->PageCount();
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : modal, Qt::Key_Escape);
+        rq::testing::keyInModal(modal, Qt::Key_Escape);
     });
     form().Nyomtats1->trigger();
     EXPECT_EQ(caption, QStringLiteral("Preview"));
@@ -201,8 +200,7 @@ TEST_F(MainWindow, PreviewOfThePrintItemPrintsOnTheSystemsPrinters) {
         ASSERT_NE(preview, nullptr);
         printable = preview->HasPrinters && preview->HasPrinters();
         printHandler = static_cast<bool>(preview->Preview->PrintHandler);
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : modal, Qt::Key_Escape);
+        rq::testing::keyInModal(modal, Qt::Key_Escape);
     });
     form().Nyomtats1->trigger();
     unsetenv("CUPS_SERVER");

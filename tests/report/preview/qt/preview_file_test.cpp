@@ -31,8 +31,9 @@ std::string fileText(const fs::path& path) {
 class PreviewFile : public PreviewWindowTest {
 protected:
     PreviewFile() : PreviewWindowTest(3) {
-        // One folder per process: ctest runs these tests side by side.
-        folder = fs::temp_directory_path() / ("rq-preview-file-test-" + std::to_string(::getpid()));
+        // One folder per process: ctest runs these tests side by side. The
+        // file dialog answers absolute paths, so the folder is one too.
+        folder = fs::absolute(fs::temp_directory_path()) / ("rq-preview-file-test-" + std::to_string(::getpid()));
         fs::create_directories(folder);
     }
     ~PreviewFile() override {
