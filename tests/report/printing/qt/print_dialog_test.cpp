@@ -244,7 +244,8 @@ TEST_F(PrintDialogTest, PropertiesOpensTheCurrentPrintersSettings) {
 }
 
 TEST_F(PrintDialogTest, PrintToFileReplacesTheExtensionWithPrn) {
-    const std::string folder = QDir::tempPath().toStdString();
+    // CI may hand us a relative TMPDIR; the file dialog resolves names against its own folder.
+    const std::string folder = QDir(QDir::tempPath()).absolutePath().toStdString();
     ASSERT_TRUE(run([&](TfrxPrintDialog& d) {
         d.FileCB->click();
         rq::testing::onModal([&](QWidget* modal) {
