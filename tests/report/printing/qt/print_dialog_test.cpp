@@ -252,8 +252,7 @@ TEST_F(PrintDialogTest, PrintToFileReplacesTheExtensionWithPrn) {
             auto* files = static_cast<QFileDialog*>(modal);
             EXPECT_EQ(files->windowTitle(), "Print To File");
             EXPECT_EQ(files->nameFilters(), QStringList{"Printer files (*.prn)"});
-            files->selectFile(QString::fromStdString(folder + "/certificate.txt"));
-            QMetaObject::invokeMethod(files, "accept");
+            rq::testing::acceptFile(files, folder + "/certificate.txt");
         });
     }));
     EXPECT_EQ(printers.CurrentPrinter()->FileName, folder + "/certificate.prn");
