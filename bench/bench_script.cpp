@@ -1,8 +1,8 @@
 // Script engine speed: compiling a 200-line program, evaluating a cached
 // report expression, and an interpreted counting loop.
 #include "script/expression_cache.h"
-#include "script/global_library.h"
 #include "script/routine.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <benchmark/benchmark.h>
@@ -42,8 +42,9 @@ std::vector<std::string> TwoHundredLines() {
 
 void BM_CompileTwoHundredLines(benchmark::State& state) {
     const std::vector<std::string> lines = TwoHundredLines();
+    rq::script::ScriptRuntime runtime;
     for (auto _ : state) {
-        TfsScript script(&rq::script::fsGlobalUnit());
+        TfsScript script(&runtime.Global());
         script.Lines = lines;
         if (!script.Compile())
             state.SkipWithError(script.ErrorMsg().c_str());
@@ -53,7 +54,8 @@ void BM_CompileTwoHundredLines(benchmark::State& state) {
 BENCHMARK(BM_CompileTwoHundredLines)->Unit(benchmark::kMillisecond);
 
 void BM_CachedExpressionMillionCalls(benchmark::State& state) {
-    TfsScript program(&rq::script::fsGlobalUnit());
+    rq::script::ScriptRuntime runtime;
+    TfsScript program(&runtime.Global());
     program.AddVariable("a", "Integer", rq::base::Variant(20));
     program.AddVariable("b", "Integer", rq::base::Variant(2));
     rq::script::TfsExpressionCache cache(program);
@@ -67,7 +69,8 @@ void BM_CachedExpressionMillionCalls(benchmark::State& state) {
 BENCHMARK(BM_CachedExpressionMillionCalls)->Unit(benchmark::kMillisecond);
 
 void BM_ForLoopTenMillion(benchmark::State& state) {
-    TfsScript script(&rq::script::fsGlobalUnit());
+    rq::script::ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.Lines = {"var i, s: Integer;", "begin", "  for i := 1 to 10000000 do s := s + i",
                     "end."};
     if (!script.Compile())

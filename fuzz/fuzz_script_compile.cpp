@@ -4,7 +4,7 @@
 // target never reads files. The program is not run.
 // Run: fuzz_script_compile fuzz/corpus/script
 #include "base/exceptions.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <cstddef>
@@ -14,7 +14,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace rq::script;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    TfsScript script(&fsGlobalUnit());
+    // One runtime for the whole run: compiling never changes its library.
+    static ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.OnGetUnit = [](TfsScript&, const std::string&, std::string& unit) {
         unit = "var u: Integer; procedure U(x: Integer); begin u := x end; begin end.";
     };

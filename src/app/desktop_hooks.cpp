@@ -1,10 +1,10 @@
-// The desktop program's boxes behind the report's and the script library's
-// hooks.
+// The desktop program's boxes behind the report's hooks and its script
+// runtime's ShowMessage.
 #include "app/desktop_hooks.h"
 
 #include "app/form1.h"
 #include "dialogs/message_dialog.h"
-#include "script/stdlib.h"
+#include "report/engine/engine.h"
 #include "widgets/window_system.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ void showScriptMessage(const std::string& text) {
 
 void installDesktopHooks(TForm1& form) {
     form.frxReport1.OnShowErrors = showReportErrors;
-    script::SetShowMessageHook(showScriptMessage);
+    report::engine::EngineOf(form.frxReport1)->Runtime().SetShowMessageHook(showScriptMessage);
 }
 
 } // namespace rq::app

@@ -24,7 +24,7 @@ void showReportErrors(const std::string& text);
 // custom kind, captioned with the application title, with one OK button.
 void showScriptMessage(const std::string& text);
 
-// Installs both on the main window's report and the script library.
+// Installs both on the main window's report and its engine's script runtime.
 void installDesktopHooks(TForm1& form);
 
 } // namespace rq::app

@@ -39,4 +39,8 @@ void raiseStreamWriteError() {
     throw rq::base::Exception("Stream write error");
 }
 
+void raiseNoRuntime() {
+    raiseScriptError("Script runtime is not available");
+}
+
 } // namespace rq::script

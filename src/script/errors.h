@@ -30,5 +30,8 @@ class EScriptError : public rq::base::Exception {
 [[noreturn]] void raiseListIndexOutOfBounds(int index);
 // "Stream write error": a stream that cannot take the bytes.
 [[noreturn]] void raiseStreamWriteError();
+// "Script runtime is not available": a script outside any runtime's chain
+// used a routine or class that keeps state in the runtime.
+[[noreturn]] void raiseNoRuntime();
 
 } // namespace rq::script

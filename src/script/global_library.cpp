@@ -1,18 +1,9 @@
-// The global library script and its base types and constants.
+// The base types and constants of the global library.
 #include "script/global_library.h"
-
-#include "script/stdlib.h"
-
-#include <memory>
 
 namespace rq::script {
 
 namespace {
-
-std::unique_ptr<TfsScript>& Global() {
-    static std::unique_ptr<TfsScript> global;
-    return global;
-}
 
 struct TypeName {
     const char* name;
@@ -52,15 +43,6 @@ void AddBaseTypes(TfsScript& script) {
     script.AddConst("False", "Boolean", Variant(false));
     script.AddConst("nil", "Variant", Variant(0));
     script.AddConst("Null", "Variant", Variant::null());
-}
-
-TfsScript& fsGlobalUnit() {
-    if (Global() == nullptr) {
-        Global() = std::make_unique<TfsScript>();
-        AddBaseTypes(*Global());
-        AddStandardLibrary(*Global());
-    }
-    return *Global();
 }
 
 } // namespace rq::script

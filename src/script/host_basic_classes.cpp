@@ -5,6 +5,7 @@
 
 #include "script/host_streams.h"
 #include "script/host_string_list.h"
+#include "script/runtime.h"
 
 #include <vector>
 
@@ -13,11 +14,6 @@ namespace rq::script {
 namespace {
 
 using rq::base::Object;
-
-std::vector<std::unique_ptr<ScriptObject>>& Kept() {
-    static std::vector<std::unique_ptr<ScriptObject>> objects;
-    return objects;
-}
 
 template <class T> bool IsA(const Object* o) {
     return dynamic_cast<const T*>(o) != nullptr;
@@ -146,15 +142,12 @@ template <class Set> TfsSetValue ListSetter(Set set) {
     };
 }
 
-Variant CreateStringList(Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-    return Variant(KeepScriptObject(std::make_unique<StringList>()));
-}
-
 void AddObjectClass(TfsScript& script) {
+    ScriptRuntime& runtime = script.Runtime();
     TfsClassVariable& object = script.AddClass("TObject", "", [](const Object*) { return true; });
-    object.AddConstructor("constructor Create", [](Object*, const TfsClassVariable*,
-                                                   const std::string&, VariantArray&) {
-        return Variant(KeepScriptObject(std::make_unique<ScriptObject>("TObject")));
+    object.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                           const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<ScriptObject>("TObject")));
     });
     object.AddMethod("procedure Free",
                      [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
@@ -189,7 +182,11 @@ void AddStringsClasses(TfsScript& script) {
         ListSetter([](StringList& l, const Variant& v) { l.SetText(v.toString()); }));
 
     TfsClassVariable& list = script.AddClass("TStringList", "TStrings", IsA<StringList>);
-    list.AddConstructor("constructor Create", CreateStringList);
+    ScriptRuntime& runtime = script.Runtime();
+    list.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                         const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<StringList>()));
+    });
     for (const ListMember& m : kStringListMethods)
         list.AddMethod(m.declaration, ListHandler(m.call));
     list.AddProperty("Duplicates", "TDuplicates",
@@ -203,11 +200,6 @@ void AddStringsClasses(TfsScript& script) {
 }
 
 } // namespace
-
-Object* KeepScriptObject(std::unique_ptr<ScriptObject> object) {
-    Kept().push_back(std::move(object));
-    return Kept().back().get();
-}
 
 void AddBasicClasses(TfsScript& script) {
     AddObjectClass(script);

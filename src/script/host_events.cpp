@@ -1,9 +1,11 @@
-// The event adapters and their global list.
+// The event adapters and the event accessor, which keeps the adapters it
+// attaches in the runtime of the handler's script.
 #include "script/host_events.h"
 
 #include "base/text1250.h"
 #include "script/errors.h"
 #include "script/routine.h"
+#include "script/runtime.h"
 
 #include <algorithm>
 #include <memory>
@@ -29,11 +31,6 @@ constexpr Adapter kAdapters[] = {
     {"TfsCanResizeEvent", "Sender, var NewWidth, var NewHeight, var Resize"},
 };
 
-std::vector<std::unique_ptr<TfsCustomEvent>>& Events() {
-    static std::vector<std::unique_ptr<TfsCustomEvent>> events;
-    return events;
-}
-
 int CountArguments(std::string_view list) {
     return static_cast<int>(std::count(list.begin(), list.end(), ',')) + 1;
 }
@@ -49,8 +46,9 @@ std::string_view EventArguments(std::string_view adapterClass) {
 
 TfsCustomEvent::TfsCustomEvent(std::string adapterClass, TfsScript& script,
                                const std::string& handlerName)
-    : adapterClass_(std::move(adapterClass)), script_(&script), alive_(script.Alive()),
-      handler_(handlerName), argumentCount_(CountArguments(EventArguments(adapterClass_))) {
+    : adapterClass_(std::move(adapterClass)), script_(&script), runtime_(script.Runtime()),
+      alive_(script.Alive()), handler_(handlerName),
+      argumentCount_(CountArguments(EventArguments(adapterClass_))) {
     auto* proc = dynamic_cast<TfsProcVariable*>(script.FindLocal(handlerName));
     if (proc == nullptr || proc->IsFunction())
         raiseScriptError("Event handler must be a procedure");
@@ -61,18 +59,6 @@ void TfsCustomEvent::Invoke(VariantArray& args) {
         return;
     args.resize(static_cast<std::size_t>(argumentCount_));
     script_->CallFunction(handler_, args, true);
-}
-
-TfsCustomEvent& AttachEvent(const std::string& adapterClass, TfsScript& script,
-                            const std::string& handlerName) {
-    if (EventArguments(adapterClass).empty())
-        raiseNamed("Unknown event adapter: ", adapterClass);
-    Events().push_back(std::make_unique<TfsCustomEvent>(adapterClass, script, handlerName));
-    return *Events().back();
-}
-
-void DetachEvent(TfsCustomEvent& event) {
-    std::erase_if(Events(), [&](const auto& e) { return e.get() == &event; });
 }
 
 TfsEventHelper::TfsEventHelper(std::string name, std::string adapterClass, TfsEventAccess access)
@@ -93,18 +79,20 @@ void TfsEventHelper::Write(const Variant& instance, Variant&& value) {
         return;
     const auto* ref = dynamic_cast<const TfsHandlerRef*>(value.toObject());
     TfsCustomEvent* event = nullptr;
-    if (ref != nullptr && ref->proc != nullptr)
-        event = &AttachEvent(adapterClass_, *ref->proc->Prog().Parent(), ref->proc->Name());
+    if (ref != nullptr && ref->proc != nullptr) {
+        TfsScript& script = *ref->proc->Prog().Parent();
+        event = &script.Runtime().AttachEvent(adapterClass_, script, ref->proc->Name());
+    }
     TfsCustomEvent* replaced = nullptr;
     try {
         replaced = access_.set(instance.toObject(), event);
     } catch (...) {
         if (event != nullptr)
-            DetachEvent(*event);
+            event->Runtime().DetachEvent(*event);
         throw;
     }
     if (replaced != nullptr && replaced != event)
-        DetachEvent(*replaced);
+        replaced->Runtime().DetachEvent(*replaced);
 }
 
 } // namespace rq::script

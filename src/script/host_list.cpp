@@ -3,6 +3,7 @@
 // bounds (N)".
 #include "script/errors.h"
 #include "script/host_objects.h"
+#include "script/runtime.h"
 #include "script/stdlib.h"
 
 #include <algorithm>
@@ -86,20 +87,21 @@ Variant ListItem(Object* o, const TfsClassVariable*, const std::string& name, Va
 
 } // namespace
 
-Object* NewScriptList(std::vector<Variant> items) {
+Object* NewScriptList(ScriptRuntime& runtime, std::vector<Variant> items) {
     auto list = std::make_unique<List>();
     list->items = std::move(items);
-    return KeepScriptObject(std::move(list));
+    return runtime.Keep(std::move(list));
 }
 
 void AddListClass(TfsScript& script) {
     TfsClassVariable& list = script.AddClass("TList", "TObject", [](const Object* o) {
         return dynamic_cast<const List*>(o) != nullptr;
     });
-    list.AddConstructor("constructor Create",
-                        [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-                            return Variant(KeepScriptObject(std::make_unique<List>()));
-                        });
+    ScriptRuntime& runtime = script.Runtime();
+    list.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                         const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<List>()));
+    });
     for (const ListMember& m : kListMethods) {
         const ListCall call = m.call;
         list.AddMethod(m.declaration,

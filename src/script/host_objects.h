@@ -1,5 +1,5 @@
-// Objects that scripts create through host-class constructors. The library
-// keeps every such object until program end; Free empties it and marks it
+// Objects that scripts create through host-class constructors. The script
+// runtime keeps every such object until it ends; Free empties it and marks it
 // freed, so that a script that uses an object after freeing it gets an
 // error instead of reaching released memory.
 #pragma once
@@ -18,7 +18,7 @@ public:
     explicit ScriptObject(std::string className) : className_(std::move(className)) {}
     const std::string& ClassName() const { return className_; }
     bool IsFreed() const { return freed_; }
-    // Releases what the object holds; the shell stays until program end.
+    // Releases what the object holds; the shell stays until the runtime ends.
     virtual void Free() { freed_ = true; }
 
 private:
@@ -26,11 +26,11 @@ private:
     bool freed_ = false;
 };
 
-// Takes ownership of a new object and returns it for the script.
-rq::base::Object* KeepScriptObject(std::unique_ptr<ScriptObject> object);
+class ScriptRuntime;
 
-// A new TList holding the values, for members that answer with a list.
-rq::base::Object* NewScriptList(std::vector<rq::base::Variant> items);
+// A new TList holding the values, kept by the runtime, for members that
+// answer with a list.
+rq::base::Object* NewScriptList(ScriptRuntime& runtime, std::vector<rq::base::Variant> items);
 
 // The object as T, raising "Invalid class typecast" for anything else and
 // "Access violation" for a freed object.

@@ -1,5 +1,6 @@
 // The stream host classes TStream, TFileStream and TMemoryStream.
 #include "script/host_streams.h"
+#include "script/runtime.h"
 #include "script/stdlib.h"
 
 namespace rq::script {
@@ -105,18 +106,20 @@ void AddStreamClasses(TfsScript& script) {
             As<ByteStream>(o).SetSize(v.toInt64());
         });
 
+    ScriptRuntime& runtime = script.Runtime();
     TfsClassVariable& file = script.AddClass("TFileStream", "TStream", IsA<FileStream>);
-    file.AddConstructor("constructor Create(Filename: String; Mode: Word)",
-                        [](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
-                            return Variant(KeepScriptObject(
-                                std::make_unique<FileStream>(a[0].toString(), a[1].toInteger())));
-                        });
+    file.AddConstructor(
+        "constructor Create(Filename: String; Mode: Word)",
+        [&runtime](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
+            return Variant(
+                runtime.Keep(std::make_unique<FileStream>(a[0].toString(), a[1].toInteger())));
+        });
 
     TfsClassVariable& memory = script.AddClass("TMemoryStream", "TStream", IsA<MemoryStream>);
-    memory.AddConstructor("constructor Create",
-                          [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-                              return Variant(KeepScriptObject(std::make_unique<MemoryStream>()));
-                          });
+    memory.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                           const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<MemoryStream>()));
+    });
     AddMembers(memory, kMemoryMethods);
 }
 

@@ -4,6 +4,7 @@
 // instead of reaching freed memory.
 #include "script/errors.h"
 #include "script/host_objects.h"
+#include "script/runtime.h"
 #include "script/stdlib.h"
 #include "script/xml_document.h"
 
@@ -21,8 +22,13 @@ namespace {
 using rq::base::Object;
 
 struct XMLDocumentObject : ScriptObject {
-    XMLDocumentObject() : ScriptObject("TfsXMLDocument") {}
+    explicit XMLDocumentObject(ScriptRuntime& runtime)
+        : ScriptObject("TfsXMLDocument"), runtime(runtime) {}
     TfsXMLDocument document;
+    ScriptRuntime& runtime; // keeps the document and its item objects
+    // One item object per position (child indices from the root), so that
+    // walking the document repeatedly does not pile up objects.
+    std::map<std::vector<int>, Object*> items;
     void Free() override {
         document.Root().Clear();
         ScriptObject::Free();
@@ -32,7 +38,7 @@ struct XMLDocumentObject : ScriptObject {
 struct XMLItemObject : ScriptObject {
     XMLItemObject(XMLDocumentObject& owner, std::vector<int> path)
         : ScriptObject("TfsXMLItem"), owner(&owner), path(std::move(path)) {}
-    XMLDocumentObject* owner; // kept until program end like every script object
+    XMLDocumentObject* owner; // kept as long as the item by the same runtime
     std::vector<int> path;    // child indices from the root
 
     TfsXMLItem& Element() const {
@@ -48,13 +54,11 @@ struct XMLItemObject : ScriptObject {
     }
 };
 
-// One script object per document and position, so that walking a document
-// repeatedly does not pile up objects.
+// The script object of the document's element at path.
 Variant ItemObject(XMLDocumentObject& owner, std::vector<int> path) {
-    static std::map<std::pair<XMLDocumentObject*, std::vector<int>>, Object*> known;
-    Object*& slot = known[{&owner, path}];
+    Object*& slot = owner.items[path];
     if (slot == nullptr)
-        slot = KeepScriptObject(std::make_unique<XMLItemObject>(owner, std::move(path)));
+        slot = owner.runtime.Keep(std::make_unique<XMLItemObject>(owner, std::move(path)));
     return Variant(slot);
 }
 
@@ -144,10 +148,11 @@ void AddDocumentClass(TfsScript& script) {
     TfsClassVariable& doc = script.AddClass("TfsXMLDocument", "TObject", [](const Object* o) {
         return dynamic_cast<const XMLDocumentObject*>(o) != nullptr;
     });
-    doc.AddConstructor("constructor Create",
-                       [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-                           return Variant(KeepScriptObject(std::make_unique<XMLDocumentObject>()));
-                       });
+    ScriptRuntime& runtime = script.Runtime();
+    doc.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                        const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<XMLDocumentObject>(runtime)));
+    });
     doc.AddProperty("Root", "TfsXMLItem",
                     [](Object* o, const TfsClassVariable*, const std::string&) {
                         return ItemObject(As<XMLDocumentObject>(o), {});

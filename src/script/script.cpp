@@ -17,6 +17,18 @@ TfsScript::TfsScript(TfsScript* parent) : parent_(parent) {
     Add(std::make_unique<TfsArrayHelper>());
 }
 
+TfsScript::TfsScript(ScriptRuntime& runtime) : TfsScript() {
+    runtime_ = &runtime;
+}
+
+ScriptRuntime& TfsScript::Runtime() const {
+    for (const TfsScript* s = this; s != nullptr; s = s->parent_) {
+        if (s->runtime_ != nullptr)
+            return *s->runtime_;
+    }
+    raiseNoRuntime();
+}
+
 TfsScript::~TfsScript() {
     // Statements refer to items: free them first.
     statements_.Clear();

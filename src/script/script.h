@@ -18,6 +18,7 @@ namespace rq::script {
 
 class TfsScript;
 class TfsProcVariable;
+class ScriptRuntime;
 
 // Unit source by name (OnGetUnit) and unit IL by name (OnGetILUnit): the
 // callee fills text; an empty text means "not supplied".
@@ -30,6 +31,8 @@ using TfsRunLineEvent =
 class TfsScript {
 public:
     explicit TfsScript(TfsScript* parent = nullptr);
+    // The global library of runtime: the root of its scripts' chains.
+    explicit TfsScript(ScriptRuntime& runtime);
     ~TfsScript();
     TfsScript(const TfsScript&) = delete;
     TfsScript& operator=(const TfsScript&) = delete;
@@ -42,6 +45,9 @@ public:
 
     TfsScript* Parent() const { return parent_; }
     void SetParent(TfsScript* parent) { parent_ = parent; }
+    // The runtime whose global library ends the chain; raises "Script runtime
+    // is not available" for a chain that ends elsewhere.
+    ScriptRuntime& Runtime() const;
 
     // Compiles Lines, adding to the items already present. False on a syntax
     // or semantic error, which ErrorMsg/ErrorPos/ErrorUnit then describe.
@@ -118,6 +124,7 @@ public:
 
 private:
     TfsScript* parent_;                                         // next script of the lookup chain
+    ScriptRuntime* runtime_ = nullptr;                          // set on a runtime's global library
     std::vector<TfsCustomVariable*> items_;                     // insertion order
     std::vector<std::unique_ptr<TfsCustomVariable>> owned_;     // items this script frees
     std::unordered_map<std::string, TfsCustomVariable*> index_; // upper name -> first item

@@ -1,12 +1,13 @@
 // The standard library of the global script: the routines every script and
 // expression can call, the platform constants and enumerations and the
 // general host classes. Each group lives in its own file and is registered by
-// AddStandardLibrary, which the global library calls once when it is made.
+// AddStandardLibrary, which a script runtime calls once on its global library;
+// routines and classes that keep state (objects, random numbers, messages)
+// keep it in that runtime.
 #pragma once
 
 #include "script/script.h"
 
-#include <functional>
 #include <span>
 #include <string>
 
@@ -28,22 +29,19 @@ void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
 void AddListClass(TfsScript& script);     // TList
 void AddXMLClasses(TfsScript& script);    // TfsXMLItem, TfsXMLDocument
 
+class ScriptRuntime;
+
 // A standard routine: its declaration and the function that computes it
-// from the parameter values (by-ref parameters are written back from args).
+// from the parameter values (by-ref parameters are written back from args);
+// a routine that needs the runtime of the library has callInRuntime instead.
 struct StandardRoutine {
     const char* declaration;
     Variant (*call)(VariantArray& args);
+    Variant (*callInRuntime)(ScriptRuntime& runtime, VariantArray& args) = nullptr;
 };
 
 // Registers a table of routines under one category text.
 void AddRoutines(TfsScript& script, std::span<const StandardRoutine> routines,
                  const std::string& category);
-
-// ShowMessage shows its text through this hook. The desktop program installs
-// a message box; without a hook the text and a line break go to standard
-// output as UTF-8 (what the command-line tool wants).
-using ShowMessageHook = std::function<void(const std::string& text)>;
-void SetShowMessageHook(ShowMessageHook hook);
-void ShowMessageText(const std::string& text);
 
 } // namespace rq::script

@@ -4,6 +4,7 @@
 
 #include "base/date_text.h"
 #include "base/number_text.h"
+#include "script/runtime.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -17,11 +18,6 @@ using namespace rq::base;
 
 // The largest array VarArrayCreate makes (elements in all dimensions).
 constexpr std::int64_t kMaxArrayElements = std::int64_t{1} << 24;
-
-std::mt19937_64& Generator() {
-    static std::mt19937_64 generator;
-    return generator;
-}
 
 // The initial element of a new array of element type code typ.
 Variant EmptyElement(int typ) {
@@ -84,15 +80,20 @@ Variant VarArrayCreate(VariantArray& a) {
     return MakeArray(a[0].elements(), a[1].toInteger());
 }
 
-Variant RandomSeed(VariantArray&) {
+Variant RandomSeed(ScriptRuntime& runtime, VariantArray&) {
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count() ^
                        std::chrono::system_clock::now().time_since_epoch().count();
-    Generator().seed(static_cast<std::uint64_t>(ticks));
+    runtime.RandomGenerator().seed(static_cast<std::uint64_t>(ticks));
     return Variant();
 }
 
-Variant RandomValue(VariantArray&) {
-    return Variant(std::uniform_real_distribution<double>(0.0, 1.0)(Generator()));
+Variant RandomValue(ScriptRuntime& runtime, VariantArray&) {
+    return Variant(std::uniform_real_distribution<double>(0.0, 1.0)(runtime.RandomGenerator()));
+}
+
+Variant ShowMessage(ScriptRuntime& runtime, VariantArray& a) {
+    runtime.ShowMessage(a[0].toString());
+    return Variant();
 }
 
 const StandardRoutine kOther[] = {
@@ -108,13 +109,9 @@ const StandardRoutine kOther[] = {
      }},
     {"procedure RaiseException(Param: String)",
      [](VariantArray& a) -> Variant { throw Exception(a[0].toString()); }},
-    {"procedure ShowMessage(Msg: Variant)",
-     [](VariantArray& a) {
-         ShowMessageText(a[0].toString());
-         return Variant();
-     }},
-    {"procedure Randomize", RandomSeed},
-    {"function Random: Extended", RandomValue},
+    {"procedure ShowMessage(Msg: Variant)", nullptr, ShowMessage},
+    {"procedure Randomize", nullptr, RandomSeed},
+    {"function Random: Extended", nullptr, RandomValue},
     {"function ValidInt(cInt: String): Boolean",
      [](VariantArray& a) {
          std::int32_t value = 0;

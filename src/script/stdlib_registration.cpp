@@ -1,25 +1,24 @@
-// Registration of the standard library into the global script, and the
-// ShowMessage hook.
+// Registration of the standard library into a runtime's global library.
 #include "script/stdlib.h"
 
-#include "base/text1250.h"
-
-#include <iostream>
+#include "script/runtime.h"
 
 namespace rq::script {
-
-namespace {
-
-ShowMessageHook& Hook() {
-    static ShowMessageHook hook;
-    return hook;
-}
-
-} // namespace
 
 void AddRoutines(TfsScript& script, std::span<const StandardRoutine> routines,
                  const std::string& category) {
     for (const StandardRoutine& routine : routines) {
+        if (auto callInRuntime = routine.callInRuntime) {
+            ScriptRuntime& runtime = script.Runtime();
+            script.AddMethod(
+                routine.declaration,
+                [callInRuntime, &runtime](rq::base::Object*, const TfsClassVariable*,
+                                          const std::string&, VariantArray& args) {
+                    return callInRuntime(runtime, args);
+                },
+                category);
+            continue;
+        }
         auto call = routine.call;
         script.AddMethod(
             routine.declaration,
@@ -40,18 +39,6 @@ void AddStandardLibrary(TfsScript& script) {
     AddLibraryEnumerations(script);
     AddBasicClasses(script);
     AddXMLClasses(script);
-}
-
-void SetShowMessageHook(ShowMessageHook hook) {
-    Hook() = std::move(hook);
-}
-
-void ShowMessageText(const std::string& text) {
-    if (Hook()) {
-        Hook()(text);
-        return;
-    }
-    std::cout << rq::base::cp1250ToUtf8(text) << '\n' << std::flush;
 }
 
 } // namespace rq::script

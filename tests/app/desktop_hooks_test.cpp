@@ -4,8 +4,8 @@
 #include "form1_harness.h"
 
 #include "app/desktop_hooks.h"
+#include "report/engine/engine.h"
 #include "report/model/memo_view.h"
-#include "script/stdlib.h"
 #include "widgets/window_system.h"
 
 #include <QLabel>
@@ -22,10 +22,6 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         installDesktopHooks(form());
-    }
-    void TearDown() override {
-        script::SetShowMessageHook(nullptr);
-        MainWindowTest::TearDown();
     }
 };
 
@@ -66,7 +62,9 @@ TEST_F(DesktopHooks, ShowMessageIsTheProgramsMessageBox) {
         message = box->findChild<QLabel*>(QStringLiteral("Message"))->text();
         box->findChild<QPushButton*>(QStringLiteral("OK"))->click();
     });
-    script::ShowMessageText("Szia, \xE1rv\xEDzt\xFBr\xF5!");
+    report::engine::EngineOf(form().frxReport1)
+        ->Runtime()
+        .ShowMessage("Szia, \xE1rv\xEDzt\xFBr\xF5!");
     EXPECT_EQ(caption, QStringLiteral("RQ0612"));
     EXPECT_EQ(message, QString::fromUtf8("Szia, árvíztűrő!"));
 }

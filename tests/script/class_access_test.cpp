@@ -3,10 +3,10 @@
 // in the IL (the C-like grammars' form), and script procedures attached to
 // host events through the event adapters.
 #include "../support/script_runner.h"
-#include "script/global_library.h"
 #include "script/grammar.h"
 #include "script/host_events.h"
 #include "script/program_builder.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TfsEventAccess SlotAccess(TfsCustomEvent* Button::*slot) {
 // AnyP (a panel as a Variant).
 class ClassAccessTest : public testing::Test {
 protected:
-    ClassAccessTest() : library_(&fsGlobalUnit()), script_(&library_) {
+    ClassAccessTest() : library_(&runtime_.Global()), script_(&library_) {
         TfsClassVariable& button = library_.AddClass("TTestButton", "TObject", [](const Object* o) {
             return dynamic_cast<const Button*>(o);
         });
@@ -76,7 +76,7 @@ protected:
     ~ClassAccessTest() override {
         for (TfsCustomEvent* event : {button_.onClick, button_.onKeyDown})
             if (event != nullptr)
-                DetachEvent(*event);
+                runtime_.DetachEvent(*event);
     }
 
     std::string Run(std::vector<std::string> lines) {
@@ -88,6 +88,7 @@ protected:
     Button button_;
     Panel panel_;
     std::vector<std::unique_ptr<Button>> made_;
+    ScriptRuntime runtime_;
     TfsScript library_;
     TfsScript script_;
 };

@@ -3,8 +3,8 @@
 // read back from a variable.
 #include "../support/script_runner.h"
 #include "script/expression_cache.h"
-#include "script/global_library.h"
 #include "script/routine.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,8 @@ struct ExprCase {
 class ExpressionTest : public testing::TestWithParam<ExprCase> {};
 
 TEST_P(ExpressionTest, Evaluates) {
-    TfsScript program(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript program(&runtime.Global());
     TfsExpressionCache cache(program);
     ASSERT_TRUE(cache.Prepare(GetParam().expression))
         << cache.ErrorPos() << ": " << cache.ErrorMsg();
@@ -73,7 +74,8 @@ struct ErrorCase {
 class CompileErrorTest : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(CompileErrorTest, ReportsMessageAndPosition) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     EXPECT_EQ(rq::test::CompileAndRun(script, GetParam().lines),
               std::string("compile ") + GetParam().error);
 }
@@ -138,7 +140,8 @@ struct ProgramCase {
 class ProgramTest : public testing::TestWithParam<ProgramCase> {};
 
 TEST_P(ProgramTest, LeavesResult) {
-    EXPECT_EQ(rq::test::RunForAnswer(fsGlobalUnit(), {GetParam().source}), GetParam().result);
+    ScriptRuntime runtime;
+    EXPECT_EQ(rq::test::RunForAnswer(runtime.Global(), {GetParam().source}), GetParam().result);
 }
 
 const ProgramCase kPrograms[] = {
@@ -223,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(Script, ProgramTest, testing::ValuesIn(kPrograms),
                          [](const auto& info) { return info.param.name; });
 
 TEST(ScriptTest, EmptyProgramHasNoItemsAndNoStatements) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     const int helpers = script.Count();
     script.Lines = {"begin", "", "end."};
     ASSERT_TRUE(script.Compile());
@@ -233,7 +237,8 @@ TEST(ScriptTest, EmptyProgramHasNoItemsAndNoStatements) {
 }
 
 TEST(ScriptTest, SameExpressionCompilesOnce) {
-    TfsScript program(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript program(&runtime.Global());
     program.AddVariable("a", "Integer", Variant(4));
     TfsExpressionCache cache(program);
     EXPECT_EQ(cache.Calc("a * 2").toInteger(), 8);
@@ -246,7 +251,8 @@ TEST(ScriptTest, SameExpressionCompilesOnce) {
 }
 
 TEST(ScriptTest, CompilingAgainKeepsItemsAndRejectsRedeclaration) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.Lines = {"var a: Integer; begin a := 1 end."};
     ASSERT_TRUE(script.Compile());
     script.Lines = {"var b: Integer; begin b := a + 1 end."};
@@ -261,7 +267,8 @@ TEST(ScriptTest, CompilingAgainKeepsItemsAndRejectsRedeclaration) {
 }
 
 TEST(ScriptTest, RuntimeErrorPropagatesAfterFlagsReset) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.Lines = {"var z: Integer; function F: Integer; begin Result := 1 div z end;",
                     "begin F end."};
     ASSERT_TRUE(script.Compile()) << script.ErrorMsg();
@@ -278,7 +285,8 @@ TEST(ScriptTest, RuntimeErrorPropagatesAfterFlagsReset) {
 }
 
 TEST(ScriptTest, EndlessRecursionIsAnErrorNotACrash) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.Lines = {
         "var r: Integer; function F(n: Integer): Integer; begin Result := F(n + 1) end;",
         "begin try r := F(0) except r := -1 end end."};
@@ -290,7 +298,8 @@ TEST(ScriptTest, EndlessRecursionIsAnErrorNotACrash) {
 }
 
 TEST(ScriptTest, CallFunctionPassesAndReturnsArguments) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     script.Lines = {"function Sum(a, b: Integer; var c: Integer): Integer;",
                     "begin c := a * b; Result := a + b end; begin end."};
     ASSERT_TRUE(script.Compile()) << script.ErrorMsg();
@@ -301,7 +310,8 @@ TEST(ScriptTest, CallFunctionPassesAndReturnsArguments) {
 }
 
 TEST(ScriptTest, OnRunLineSeesEveryStatementLine) {
-    TfsScript script(&fsGlobalUnit());
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
     std::vector<std::string> seen;
     script.OnRunLine = [&](TfsScript&, const std::string&, const std::string& pos) {
         seen.push_back(pos);

@@ -2,7 +2,7 @@
 // getters and setters, methods, indexed and default properties, by-ref
 // write-back of handler arguments, with-statements, "is" and enumerations.
 #include "../support/script_runner.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ Point* AsPoint(rq::base::Object* o) {
 // routine Twice(var n).
 class HostTest : public testing::Test {
 protected:
-    HostTest() : library_(&fsGlobalUnit()), script_(&library_) {
+    HostTest() : library_(&runtime_.Global()), script_(&library_) {
         TfsClassVariable& point = library_.AddClass(
             "TPoint", "", [](const rq::base::Object* o) { return dynamic_cast<const Point*>(o); });
         point.AddProperty(
@@ -79,6 +79,7 @@ protected:
 
     Point point_;
     Other other_;
+    ScriptRuntime runtime_;
     TfsScript library_;
     TfsScript script_;
 };

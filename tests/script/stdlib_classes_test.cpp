@@ -3,7 +3,7 @@
 // back its index, and the list errors with their messages.
 #include "../support/script_runner.h"
 #include "base/format_settings.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ using rq::test::ScriptCase;
 // Runs a program whose last statement leaves its answer in r (a String);
 // errors come back as "error: message".
 std::string RunList(const std::string& body) {
-    return RunForAnswer(fsGlobalUnit(),
+    ScriptRuntime runtime;
+    return RunForAnswer(runtime.Global(),
                         {"var r: String; l: TStringList; i: Integer; a: TList;", "begin",
                          "l := TStringList.Create;", "try", body, "finally l.Free end", "end."});
 }

@@ -4,7 +4,7 @@
 // Hungarian and English settings.
 #include "../support/script_runner.h"
 #include "base/format_settings.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 #include "script/script.h"
 #include "script/stdlib.h"
 
@@ -17,12 +17,15 @@ namespace {
 
 using rq::base::Variant;
 
-// Runs "var r: Variant; ... begin <body> end." under the global library and
-// gives r; compile errors and run-time errors come back as text.
+// Runs "var r: Variant; ... begin <body> end." under the global library of
+// its own runtime and gives r; compile errors and run-time errors come back
+// as text.
 class ScriptRunner {
 public:
     explicit ScriptRunner(std::string declarations = {})
-        : declarations_(std::move(declarations)), script_(&fsGlobalUnit()) {}
+        : declarations_(std::move(declarations)), script_(&runtime_.Global()) {}
+
+    ScriptRuntime& Runtime() { return runtime_; }
 
     std::string Run(const std::string& body) {
         script_.Clear();
@@ -35,6 +38,7 @@ public:
 
 private:
     std::string declarations_;
+    ScriptRuntime runtime_;
     TfsScript script_;
 };
 
@@ -302,11 +306,49 @@ INSTANTIATE_TEST_SUITE_P(Locale, LocaleFormatTest, testing::ValuesIn(kLocaleCase
 
 TEST(ShowMessageTest, GoesThroughTheHook) {
     std::string shown;
-    SetShowMessageHook([&](const std::string& text) { shown += text + "|"; });
     ScriptRunner runner;
+    runner.Runtime().SetShowMessageHook([&](const std::string& text) { shown += text + "|"; });
     runner.Run("ShowMessage('Hello'); ShowMessage(42)");
-    SetShowMessageHook({});
     EXPECT_EQ(shown, "Hello|42|");
+}
+
+// Two runtimes side by side: each message reaches the hook of the runtime
+// whose script showed it, and a class registered into one library is unknown
+// to the other.
+TEST(RuntimeTest, RuntimesShareNoMessagesOrRegistrations) {
+    std::string first, second;
+    ScriptRunner a, b;
+    a.Runtime().SetShowMessageHook([&](const std::string& text) { first += text; });
+    b.Runtime().SetShowMessageHook([&](const std::string& text) { second += text; });
+    a.Runtime().Global().AddClass("TOnlyInA", "TObject");
+    EXPECT_EQ(a.Run("ShowMessage('a'); r := 1"), "1");
+    EXPECT_EQ(b.Run("ShowMessage('b'); r := 2"), "2");
+    EXPECT_EQ(first, "a");
+    EXPECT_EQ(second, "b");
+    EXPECT_EQ(a.Run("r := TOnlyInA.ClassName"), "TObject"); // the method is TObject's
+    EXPECT_EQ(b.Run("r := TOnlyInA.ClassName"), "compile 3:14: Undeclared identifier: 'TOnlyInA'");
+}
+
+// Randomize and Random in one runtime leave another runtime's sequence where
+// it was: a fresh runtime's first number.
+TEST(RuntimeTest, RandomNumbersArePerRuntime) {
+    ScriptRunner fresh, busy, other;
+    const std::string first = fresh.Run("r := Random");
+    EXPECT_NE(busy.Run("Randomize; r := Random + Random"), "");
+    EXPECT_EQ(other.Run("r := Random"), first);
+}
+
+// A script outside every runtime's chain cannot make runtime objects.
+TEST(RuntimeTest, ScriptsOutsideARuntimeFailClearly) {
+    ScriptRuntime runtime;
+    TfsScript alone;
+    try {
+        alone.Runtime();
+        ADD_FAILURE() << "no error";
+    } catch (const EScriptError& e) {
+        EXPECT_STREQ(e.what(), "Script runtime is not available");
+    }
+    EXPECT_EQ(&TfsScript(&runtime.Global()).Runtime(), &runtime);
 }
 
 TEST(CategoryTest, RoutinesCarryTheirCategories) {
@@ -316,8 +358,9 @@ TEST(CategoryTest, RoutinesCarryTheirCategories) {
     } kCategories[] = {{"IntToStr", "ctConv"},   {"FormatFloat", "ctFormat"},
                        {"DecodeDate", "ctDate"}, {"NameCase", "ctString"},
                        {"Round", "ctMath"},      {"VarArrayCreate", "ctOther"}};
+    ScriptRuntime runtime;
     for (const auto& c : kCategories) {
-        auto* method = dynamic_cast<TfsMethodHelper*>(fsGlobalUnit().Find(c.routine));
+        auto* method = dynamic_cast<TfsMethodHelper*>(runtime.Global().Find(c.routine));
         ASSERT_NE(method, nullptr) << c.routine;
         EXPECT_EQ(method->category, c.category) << c.routine;
         EXPECT_EQ(method->description, c.routine);
@@ -348,8 +391,9 @@ TEST(CategoryTest, LibraryHoldsEveryStandardRoutine) {
     };
     std::map<std::string, Names> found;
     std::size_t total = 0;
-    for (int i = 0; i < fsGlobalUnit().Count(); ++i) {
-        const auto* method = dynamic_cast<const TfsMethodHelper*>(&fsGlobalUnit().Items(i));
+    ScriptRuntime runtime;
+    for (int i = 0; i < runtime.Global().Count(); ++i) {
+        const auto* method = dynamic_cast<const TfsMethodHelper*>(&runtime.Global().Items(i));
         if (method != nullptr && !method->category.empty()) {
             found[method->category].push_back(method->Name());
             ++total;

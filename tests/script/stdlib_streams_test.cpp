@@ -2,7 +2,7 @@
 // copying, file streams with their open modes and errors, and string lists
 // loaded from and saved to streams.
 #include "../support/script_runner.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,8 @@ using rq::test::RunForAnswer;
 using rq::test::ScriptCase;
 
 std::string RunStreams(const std::string& body) {
-    return RunForAnswer(fsGlobalUnit(),
+    ScriptRuntime runtime;
+    return RunForAnswer(runtime.Global(),
                         {"var r, s: String; m, m2: TMemoryStream; f: TFileStream; l: TStringList;",
                          "begin", "m := TMemoryStream.Create; m2 := TMemoryStream.Create;",
                          "l := TStringList.Create;", "try", body,

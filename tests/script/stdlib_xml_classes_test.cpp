@@ -2,7 +2,7 @@
 // attributes, finding children, saving and loading a file, and items of
 // elements that were cleared away.
 #include "../support/script_runner.h"
-#include "script/global_library.h"
+#include "script/runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ using rq::test::RunForAnswer;
 using rq::test::ScriptCase;
 
 std::string RunXML(const std::string& body) {
-    return RunForAnswer(fsGlobalUnit(),
+    ScriptRuntime runtime;
+    return RunForAnswer(runtime.Global(),
                         {"var r: String; d, d2: TfsXMLDocument; i, j: TfsXMLItem;", "begin",
                          "d := TfsXMLDocument.Create; d2 := TfsXMLDocument.Create;", "try", body,
                          "finally d.Free; d2.Free end", "end."});

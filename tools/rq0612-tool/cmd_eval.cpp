@@ -1,10 +1,11 @@
 // rq0612-tool eval EXPR: evaluates one expression the way a report does
 // (compiled once into a function returning Variant, in a script whose parent
-// is the global library) and prints the value's text.
+// is the global library of a report runtime) and prints the value's text.
 #include "command.h"
 #include "script_run.h"
 
 #include "base/text1250.h"
+#include "report/scripting/report_runtime.h"
 #include "script/expression_cache.h"
 
 #include <iostream>
@@ -16,7 +17,8 @@ int runEval(const Args& args) {
     if (args.size() != 1)
         return usageError("eval", "expects one expression");
     const std::string expression = rq::base::utf8ToCp1250(args[0]);
-    rq::script::TfsScript program(&scriptLibrary());
+    rq::report::scripting::ReportRuntime runtime;
+    rq::script::TfsScript program(&runtime.Global());
     rq::script::TfsExpressionCache cache(program);
     if (!cache.Prepare(expression)) {
         std::cerr << rq::base::cp1250ToUtf8(cache.ErrorPos() + ": " + cache.ErrorMsg()) << '\n';

@@ -1,8 +1,10 @@
 // rq0612-tool run FILE: compiles and executes a PascalScript program (a text
-// file of Windows-1250 bytes) in a script whose parent is the global library.
+// file of Windows-1250 bytes) in a script whose parent is the global library
+// of a report runtime.
 #include "command.h"
 #include "script_run.h"
 
+#include "report/scripting/report_runtime.h"
 #include "script/script.h"
 
 #include <fstream>
@@ -39,7 +41,8 @@ int runRun(const Args& args) {
     }
     std::ostringstream text;
     text << file.rdbuf();
-    rq::script::TfsScript script(&scriptLibrary());
+    rq::report::scripting::ReportRuntime runtime;
+    rq::script::TfsScript script(&runtime.Global());
     script.Lines = splitLines(text.str());
     if (!script.Compile())
         return reportCompileError(script);

@@ -4,22 +4,11 @@
 
 #include "base/exceptions.h"
 #include "report/engine/script_objects.h"
-#include "report/scripting/report_library.h"
-#include "report/scripting/report_objects.h"
-#include "script/global_library.h"
 
 #include <sstream>
 
 namespace rq::report::engine {
 namespace {
-
-// The global library with the report's classes, the parent of every run's
-// base script.
-script::TfsScript& reportLibrary() {
-    script::TfsScript& global = script::fsGlobalUnit();
-    scripting::AddReportLibrary(global);
-    return global;
-}
 
 std::string scriptError(const script::TfsScript& script) {
     return "Script error at " + script.ErrorPos() + ": " + script.ErrorMsg();
@@ -28,7 +17,7 @@ std::string scriptError(const script::TfsScript& script) {
 } // namespace
 
 TfrxEngine::TfrxEngine(model::TfrxReport& report, std::unique_ptr<TfrxCustomPreviewPages> store)
-    : report_(report), store_(std::move(store)), baseScript_(&reportLibrary()),
+    : report_(report), store_(std::move(store)), baseScript_(&runtime_.Global()),
       programScript_(&baseScript_),
       expressionCache_(std::make_unique<TfrxExpressionCache>(programScript_)),
       scriptObjects_(std::make_unique<EngineScriptObjects>(*this)) {
@@ -83,9 +72,9 @@ bool TfrxEngine::prepareScript() {
         object->PrepareForRun(); // picture views reset their changed flag here
         if (!object->Name().empty())
             programScript_.AddComponent(object->Name(), std::string(object->ClassName()),
-                                        scripting::WrapComponent(object).toObject());
+                                        runtime_.WrapComponent(object).toObject());
     }
-    programScript_.AddObject("Report", "TfrxReport", scripting::WrapComponent(&report_).toObject());
+    programScript_.AddObject("Report", "TfrxReport", runtime_.WrapComponent(&report_).toObject());
     scriptObjects_->AddTo(programScript_);
     programScript_.AddVariable("Value", "Variant", base::Variant::null());
     valueVariable_ = programScript_.FindLocal("Value");
@@ -129,7 +118,7 @@ void TfrxEngine::SetScriptValue(const base::Variant& value) {
 void TfrxEngine::runEvent(const std::string& procedure, model::TfrxComponent& object) {
     if (procedure.empty() || !Running)
         return;
-    programScript_.CallFunction(procedure, {scripting::WrapComponent(&object)});
+    programScript_.CallFunction(procedure, {runtime_.WrapComponent(&object)});
 }
 
 TfrxEngine& AttachEngine(model::TfrxReport& report, std::unique_ptr<TfrxCustomPreviewPages> store) {

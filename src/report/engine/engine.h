@@ -13,6 +13,7 @@
 #include "report/model/page.h"
 #include "report/model/report.h"
 #include "report/model/view.h"
+#include "report/scripting/report_runtime.h"
 #include "script/script.h"
 
 #include <functional>
@@ -49,6 +50,10 @@ public:
     bool LookupValue(const std::string& name, base::Variant& value);
 
     // --- the scripts of a run ---------------------------------------------
+    // The report's script runtime: its global library (standard library,
+    // report classes, TfrxEngine and TfrxOutline) is the base script's parent;
+    // the host installs its ShowMessage hook here.
+    scripting::ReportRuntime& Runtime() { return runtime_; }
     script::TfsScript& BaseScript() { return baseScript_; }
     script::TfsScript& ProgramScript() { return programScript_; }
     TfrxExpressionCache& ExpressionCache() { return *expressionCache_; }
@@ -121,7 +126,8 @@ private:
 
     model::TfrxReport& report_;
     std::unique_ptr<TfrxCustomPreviewPages> store_;
-    script::TfsScript baseScript_;                         // parent: the global library
+    scripting::ReportRuntime runtime_;                     // outlives the scripts below
+    script::TfsScript baseScript_;                         // parent: runtime_'s global library
     script::TfsScript programScript_;                      // parent: baseScript_; objects, Get, Set
     std::unique_ptr<TfrxExpressionCache> expressionCache_; // parent: programScript_
     std::unique_ptr<EngineScriptObjects> scriptObjects_;   // "Engine" and "Outline"

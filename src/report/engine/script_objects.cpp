@@ -3,7 +3,6 @@
 #include "report/engine/script_objects.h"
 
 #include "report/engine/engine.h"
-#include "script/global_library.h"
 #include "script/host_objects.h"
 
 namespace rq::report::engine {
@@ -98,21 +97,13 @@ void addOutlineClass(script::TfsScript& global) {
                     });
 }
 
-// The classes go into the global library the first time an engine is made.
-void registerClasses() {
-    script::TfsScript& global = script::fsGlobalUnit();
-    if (global.FindClass("TfrxEngine") == nullptr)
-        addEngineClass(global);
-    if (global.FindClass("TfrxOutline") == nullptr)
-        addOutlineClass(global);
-}
-
 } // namespace
 
 EngineScriptObjects::EngineScriptObjects(TfrxEngine& engine)
     : engine_(std::make_unique<EngineObject>(engine)),
       outline_(std::make_unique<OutlineObject>(engine)) {
-    registerClasses();
+    addEngineClass(engine.Runtime().Global());
+    addOutlineClass(engine.Runtime().Global());
 }
 
 EngineScriptObjects::~EngineScriptObjects() = default;

@@ -1,6 +1,6 @@
 // The engine and the store's outline as the script objects "Engine" and
 // "Outline" of a report's ProgramScript, with their host classes TfrxEngine
-// and TfrxOutline (registered once in the global library).
+// and TfrxOutline (registered in the global library of the engine's runtime).
 #pragma once
 
 #include "base/variant.h"

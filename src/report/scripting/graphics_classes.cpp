@@ -3,6 +3,7 @@
 // properties, so these serve scripts that keep such values.
 #include "report/scripting/report_library.h"
 #include "script/host_objects.h"
+#include "script/runtime.h"
 
 namespace rq::report::scripting {
 
@@ -10,7 +11,6 @@ namespace {
 
 using base::Variant;
 using script::As;
-using script::KeepScriptObject;
 using script::ScriptObject;
 using script::TfsClassVariable;
 using script::TfsScript;
@@ -50,10 +50,11 @@ template <class T>
 void AddValueClass(TfsScript& script, const char* name, std::span<const Field<T>> fields) {
     TfsClassVariable& cls = script.AddClass(
         name, "TPersistent", [](const Object* o) { return dynamic_cast<const T*>(o) != nullptr; });
-    cls.AddConstructor("constructor Create",
-                       [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-                           return Variant(KeepScriptObject(std::make_unique<T>()));
-                       });
+    script::ScriptRuntime& runtime = script.Runtime();
+    cls.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                        const std::string&, VariantArray&) {
+        return Variant(runtime.Keep(std::make_unique<T>()));
+    });
     for (const Field<T>& f : fields) {
         int T::*member = f.member;
         cls.AddProperty(

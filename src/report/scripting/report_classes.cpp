@@ -21,6 +21,7 @@
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
 #include "report/scripting/report_objects.h"
+#include "report/scripting/report_runtime.h"
 #include "script/host_streams.h"
 
 #include <cerrno>
@@ -35,7 +36,6 @@ namespace {
 using base::Variant;
 using script::As;
 using script::ByteStream;
-using script::KeepScriptObject;
 using script::NewScriptList;
 using script::ScriptObject;
 using script::TfsClassVariable;
@@ -80,7 +80,7 @@ std::string TypeNameOf(TfsScript& script, const model::PropInfo& p) {
     }
 }
 
-Variant ReadProperty(const ReportObject& self, const model::PropInfo& p) {
+Variant ReadProperty(ReportRuntime& runtime, const ReportObject& self, const model::PropInfo& p) {
     const model::Persistent& target = self.Target();
     switch (p.kind) {
     case model::PropKind::Enum:
@@ -94,9 +94,9 @@ Variant ReadProperty(const ReportObject& self, const model::PropInfo& p) {
     case model::PropKind::Variant:
         return p.getVar(target);
     case model::PropKind::Class:
-        return WrapProperty(self, p);
+        return runtime.WrapProperty(self, p);
     case model::PropKind::Reference:
-        return WrapComponent(p.getRef(target));
+        return runtime.WrapComponent(p.getRef(target));
     default:
         return Variant(static_cast<int>(p.getOrd(target)));
     }
@@ -152,8 +152,9 @@ bool Typeable(TfsScript& script, const model::PropInfo& p) {
     return cls != nullptr && (p.className != "TStrings");
 }
 
-void AddAutomaticProperties(TfsScript& script, TfsClassVariable& cls,
+void AddAutomaticProperties(ReportRuntime& runtime, TfsClassVariable& cls,
                             const model::ClassInfo& info) {
+    TfsScript& script = runtime.Global();
     const auto& all = info.properties();
     const std::size_t inherited = info.parent() ? info.parent()->properties().size() : 0;
     for (std::size_t i = inherited; i < all.size(); ++i) {
@@ -167,38 +168,38 @@ void AddAutomaticProperties(TfsScript& script, TfsClassVariable& cls,
             };
         cls.AddProperty(
             std::string(p->name), TypeNameOf(script, *p),
-            [p](Object* o, const TfsClassVariable*, const std::string&) {
-                return ReadProperty(Self(o), *p);
+            [&runtime, p](Object* o, const TfsClassVariable*, const std::string&) {
+                return ReadProperty(runtime, Self(o), *p);
             },
             std::move(setter));
     }
 }
 
-TfsClassVariable& AddModelClass(TfsScript& script, const model::ClassInfo& info,
+TfsClassVariable& AddModelClass(ReportRuntime& runtime, const model::ClassInfo& info,
                                 const std::string& ancestor) {
     const model::ClassInfo* type = &info;
     TfsClassVariable& cls =
-        script.AddClass(std::string(info.name()), ancestor, [type](const Object* o) {
+        runtime.Global().AddClass(std::string(info.name()), ancestor, [type](const Object* o) {
             auto* r = dynamic_cast<const ReportObject*>(o);
             const model::Persistent* target = r != nullptr ? r->TryTarget() : nullptr;
             return target != nullptr && target->ClassType().inheritsFrom(*type);
         });
     if (info.canCreate()) {
-        cls.AddConstructor(
-            "constructor Create(AOwner: TComponent)",
-            [type](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
-                std::unique_ptr<model::TfrxComponent> made = type->create();
-                model::TfrxComponent* raw = made.get();
-                if (model::TfrxComponent* owner = AsComponent(a[0])) {
-                    owner->AdoptChild(std::move(made));
-                    return WrapComponent(raw);
-                }
-                Variant wrapped = WrapComponent(raw);
-                AsReportObject(wrapped)->Own(std::move(made));
-                return wrapped;
-            });
+        cls.AddConstructor("constructor Create(AOwner: TComponent)",
+                           [&runtime, type](Object*, const TfsClassVariable*, const std::string&,
+                                            VariantArray& a) {
+                               std::unique_ptr<model::TfrxComponent> made = type->create();
+                               model::TfrxComponent* raw = made.get();
+                               if (model::TfrxComponent* owner = AsComponent(a[0])) {
+                                   owner->AdoptChild(std::move(made));
+                                   return runtime.WrapComponent(raw);
+                               }
+                               Variant wrapped = runtime.WrapComponent(raw);
+                               AsReportObject(wrapped)->Own(std::move(made));
+                               return wrapped;
+                           });
     }
-    AddAutomaticProperties(script, cls, info);
+    AddAutomaticProperties(runtime, cls, info);
     return cls;
 }
 
@@ -209,7 +210,7 @@ model::TfrxComponent& ComponentOf(Object* o) {
     return *c;
 }
 
-void AddComponentMembers(TfsClassVariable& cls) {
+void AddComponentMembers(ReportRuntime& runtime, TfsClassVariable& cls) {
     cls.AddMethod("procedure Clear",
                   [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
                       ComponentOf(o).Clear();
@@ -238,36 +239,40 @@ void AddComponentMembers(TfsClassVariable& cls) {
                   });
     cls.AddIndexedProperty(
         "Objects", "Integer", "TfrxComponent",
-        [](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
+        [&runtime](Object* o, const TfsClassVariable*, const std::string&, VariantArray& a) {
             model::TfrxComponent& c = ComponentOf(o);
             const int index = a[0].toInteger();
             if (index < 0 || index >= c.Count())
                 script::raiseListIndexOutOfBounds(index);
-            return WrapComponent(c.Objects(index));
+            return runtime.WrapComponent(c.Objects(index));
         },
         true);
-    const auto getter = [](Variant (*get)(model::TfrxComponent&)) {
-        return [get](Object* o, const TfsClassVariable*, const std::string&) {
-            return get(ComponentOf(o));
+    const auto getter = [&runtime](Variant (*get)(ReportRuntime&, model::TfrxComponent&)) {
+        return [&runtime, get](Object* o, const TfsClassVariable*, const std::string&) {
+            return get(runtime, ComponentOf(o));
         };
     };
     // Every object below the component, depth first, as a new list.
-    cls.AddProperty("AllObjects", "TList", getter([](model::TfrxComponent& c) {
+    cls.AddProperty("AllObjects", "TList", getter([](ReportRuntime& r, model::TfrxComponent& c) {
                         std::vector<Variant> items;
                         for (model::TfrxComponent* child : c.AllObjects())
-                            items.push_back(WrapComponent(child));
-                        return Variant(NewScriptList(std::move(items)));
+                            items.push_back(r.WrapComponent(child));
+                        return Variant(NewScriptList(r, std::move(items)));
                     }));
-    cls.AddProperty("Count", "Integer",
-                    getter([](model::TfrxComponent& c) { return Variant(c.Count()); }));
+    cls.AddProperty("Count", "Integer", getter([](ReportRuntime&, model::TfrxComponent& c) {
+                        return Variant(c.Count());
+                    }));
     cls.AddProperty("Parent", "TfrxComponent",
-                    getter([](model::TfrxComponent& c) { return WrapComponent(c.Parent()); }));
-    cls.AddProperty("Page", "TfrxComponent",
-                    getter([](model::TfrxComponent& c) { return WrapComponent(c.Page()); }));
-    cls.AddProperty("AbsLeft", "Extended", getter([](model::TfrxComponent& c) {
+                    getter([](ReportRuntime& r, model::TfrxComponent& c) {
+                        return r.WrapComponent(c.Parent());
+                    }));
+    cls.AddProperty("Page", "TfrxComponent", getter([](ReportRuntime& r, model::TfrxComponent& c) {
+                        return r.WrapComponent(c.Page());
+                    }));
+    cls.AddProperty("AbsLeft", "Extended", getter([](ReportRuntime&, model::TfrxComponent& c) {
                         return Variant(static_cast<double>(c.AbsLeft()));
                     }));
-    cls.AddProperty("AbsTop", "Extended", getter([](model::TfrxComponent& c) {
+    cls.AddProperty("AbsTop", "Extended", getter([](ReportRuntime&, model::TfrxComponent& c) {
                         return Variant(static_cast<double>(c.AbsTop()));
                     }));
 }
@@ -388,12 +393,12 @@ struct ValueClass {
 };
 
 // TFont.Create: a font of the script's own, freed by Free.
-void AddFontConstructor(TfsClassVariable& font) {
-    font.AddConstructor("constructor Create",
-                        [](Object*, const TfsClassVariable*, const std::string&, VariantArray&) {
-                            return Variant(KeepScriptObject(
-                                std::make_unique<ReportObject>(std::make_unique<model::TFont>())));
-                        });
+void AddFontConstructor(ReportRuntime& runtime, TfsClassVariable& font) {
+    font.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
+                                                         const std::string&, VariantArray&) {
+        return Variant(
+            runtime.Keep(std::make_unique<ReportObject>(std::make_unique<model::TFont>())));
+    });
 }
 
 // Value records first: component properties are typed with their classes.
@@ -422,20 +427,20 @@ const ValueClass kComponentClasses[] = {
 
 } // namespace
 
-void AddReportClasses(script::TfsScript& script) {
+void AddReportClasses(ReportRuntime& runtime) {
     for (const ValueClass& c : kValueClasses) {
-        TfsClassVariable& cls = AddModelClass(script, c.info(), "TPersistent");
+        TfsClassVariable& cls = AddModelClass(runtime, c.info(), "TPersistent");
         if (&c.info() == &model::TFont::StaticClass())
-            AddFontConstructor(cls);
+            AddFontConstructor(runtime, cls);
         if (&c.info() == &model::TPicture::StaticClass())
             AddPictureSize(cls);
     }
     TfsClassVariable& component =
-        AddModelClass(script, model::TfrxComponent::StaticClass(), "TComponent");
-    AddComponentMembers(component);
+        AddModelClass(runtime, model::TfrxComponent::StaticClass(), "TComponent");
+    AddComponentMembers(runtime, component);
     for (const ValueClass& c : kComponentClasses) {
         const model::ClassInfo& info = c.info();
-        TfsClassVariable& cls = AddModelClass(script, info, std::string(info.parent()->name()));
+        TfsClassVariable& cls = AddModelClass(runtime, info, std::string(info.parent()->name()));
         if (&info == &model::TfrxStretcheable::StaticClass())
             AddStretcheableMembers(cls);
         if (&info == &model::TfrxCustomMemoView::StaticClass())

@@ -1,15 +1,20 @@
-// Registration of the report's script vocabulary into a global library.
+// Registration of the report's script vocabulary into a report runtime, and
+// the runtime itself.
 #include "report/scripting/report_library.h"
+
+#include "report/scripting/report_runtime.h"
 
 namespace rq::report::scripting {
 
-void AddReportLibrary(script::TfsScript& global) {
-    if (global.FindClass("TfrxReport") != nullptr)
-        return;
-    AddReportEnumerations(global);
-    AddReportClasses(global);
-    AddReportVariables(global);
-    AddGraphicsClasses(global);
+void AddReportLibrary(ReportRuntime& runtime) {
+    AddReportEnumerations(runtime.Global());
+    AddReportClasses(runtime);
+    AddReportVariables(runtime);
+    AddGraphicsClasses(runtime.Global());
+}
+
+ReportRuntime::ReportRuntime() {
+    AddReportLibrary(*this);
 }
 
 } // namespace rq::report::scripting

@@ -1,20 +1,22 @@
 // The report's vocabulary for scripts: the report model's enumerations, its
 // classes with their property accessors, the report variables and the
-// graphic value classes, registered into a global script library that
-// already holds the standard library.
+// graphic value classes, registered into the global library of a report
+// runtime, which already holds the standard library.
 #pragma once
 
 #include "script/script.h"
 
 namespace rq::report::scripting {
 
-// Registers everything below into the global library, in this order; a
-// library that already holds the report classes is left as it is.
-void AddReportLibrary(script::TfsScript& global);
+class ReportRuntime;
+
+// Registers everything below into the runtime's global library, in this
+// order (the runtime's constructor does it).
+void AddReportLibrary(ReportRuntime& runtime);
 
 void AddReportEnumerations(script::TfsScript& script); // from the model's type tables
-void AddReportClasses(script::TfsScript& script);      // over the report model
-void AddReportVariables(script::TfsScript& script);    // TCollection, TfrxVariables
+void AddReportClasses(ReportRuntime& runtime);         // over the report model
+void AddReportVariables(ReportRuntime& runtime);       // TCollection, TfrxVariables
 void AddGraphicsClasses(script::TfsScript& script);    // TPen, TBrush (TFont is the model's)
 
 } // namespace rq::report::scripting

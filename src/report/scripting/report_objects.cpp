@@ -1,26 +1,17 @@
-// ReportObject and the registry that gives every model object one script
-// object.
+// ReportObject and the report runtime's registry that gives every model
+// object one script object.
 #include "report/scripting/report_objects.h"
+#include "report/scripting/report_runtime.h"
 #include "script/errors.h"
 
-#include <map>
 #include <utility>
 
 namespace rq::report::scripting {
 
 namespace {
 
-using script::KeepScriptObject;
-using script::ScriptObject;
-
-// Model object -> its script object (kept alive by KeepScriptObject). An
-// entry whose object no longer resolves to the same target is stale: the
-// address was reused after the model object was destroyed.
-std::map<const model::Persistent*, ReportObject*>& Registry() {
-    static std::map<const model::Persistent*, ReportObject*> registry;
-    return registry;
-}
-
+// The object the chain of class properties leads to from root; null when a
+// link is gone.
 model::Persistent* Resolve(model::TfrxComponent* root,
                            const std::vector<const model::PropInfo*>& path) {
     model::Persistent* target = root;
@@ -32,22 +23,23 @@ model::Persistent* Resolve(model::TfrxComponent* root,
     return target;
 }
 
-rq::base::Variant Wrap(model::TfrxComponent& root, std::vector<const model::PropInfo*> path) {
+} // namespace
+
+rq::base::Variant ReportRuntime::wrap(model::TfrxComponent& root,
+                                      std::vector<const model::PropInfo*> path) {
     model::Persistent* target = Resolve(&root, path);
     if (target == nullptr)
         return rq::base::Variant(0);
-    auto found = Registry().find(target);
-    if (found != Registry().end() && !found->second->IsFreed() &&
+    auto found = objects_.find(target);
+    if (found != objects_.end() && !found->second->IsFreed() &&
         found->second->Component() != nullptr && &found->second->Target() == target)
         return rq::base::Variant(static_cast<rq::base::Object*>(found->second));
     auto object = std::make_unique<ReportObject>(root, std::move(path));
     auto* raw = object.get();
-    KeepScriptObject(std::move(object));
-    Registry()[target] = raw;
+    Keep(std::move(object));
+    objects_[target] = raw;
     return rq::base::Variant(static_cast<rq::base::Object*>(raw));
 }
-
-} // namespace
 
 ReportObject::ReportObject(model::TfrxComponent& root, std::vector<const model::PropInfo*> path)
     : ScriptObject(std::string(Resolve(&root, path)->ClassName())), root_(root.Ref()),
@@ -81,19 +73,20 @@ void ReportObject::Free() {
     ScriptObject::Free();
 }
 
-rq::base::Variant WrapComponent(model::TfrxComponent* component) {
+rq::base::Variant ReportRuntime::WrapComponent(model::TfrxComponent* component) {
     if (component == nullptr)
         return rq::base::Variant(0);
-    return Wrap(*component, {});
+    return wrap(*component, {});
 }
 
-rq::base::Variant WrapProperty(const ReportObject& owner, const model::PropInfo& property) {
+rq::base::Variant ReportRuntime::WrapProperty(const ReportObject& owner,
+                                              const model::PropInfo& property) {
     std::vector<const model::PropInfo*> path = owner.Path();
     path.push_back(&property);
     owner.Target();                   // raises for a destroyed owner
     if (owner.Component() == nullptr) // a standalone value record has no sub-records
         rq::script::raiseInvalidTypecast();
-    return Wrap(*owner.Component(), std::move(path));
+    return wrap(*owner.Component(), std::move(path));
 }
 
 ReportObject* AsReportObject(const rq::base::Variant& value) {

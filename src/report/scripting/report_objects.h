@@ -37,11 +37,6 @@ private:
     std::unique_ptr<model::Persistent> value_; // a standalone value record
 };
 
-// The one script object of a component (nil for none), and of a value
-// record reached from an owner object through a class property.
-rq::base::Variant WrapComponent(model::TfrxComponent* component);
-rq::base::Variant WrapProperty(const ReportObject& owner, const model::PropInfo& property);
-
 // The model object behind a script value, or null.
 ReportObject* AsReportObject(const rq::base::Variant& value);
 model::TfrxComponent* AsComponent(const rq::base::Variant& value);

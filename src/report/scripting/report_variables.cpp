@@ -5,10 +5,9 @@
 #include "report/model/report.h"
 #include "report/scripting/report_library.h"
 #include "report/scripting/report_objects.h"
+#include "report/scripting/report_runtime.h"
 #include "script/errors.h"
 #include "script/host_objects.h"
-
-#include <map>
 
 namespace rq::report::scripting {
 
@@ -16,7 +15,6 @@ namespace {
 
 using base::Variant;
 using script::As;
-using script::KeepScriptObject;
 using script::ScriptObject;
 using script::TfsClassVariable;
 using script::TfsScript;
@@ -38,15 +36,13 @@ struct VariablesObject : ScriptObject {
     model::ComponentRef report;
 };
 
-// One script object per report, so that repeated reads do not pile up.
-Object* VariablesOf(model::TfrxReport& report) {
-    static std::map<const model::TfrxReport*, VariablesObject*> known;
-    VariablesObject*& slot = known[&report];
-    if (slot == nullptr || slot->IsFreed() || slot->report.get() != &report) {
-        auto made = std::make_unique<VariablesObject>(report);
-        slot = made.get();
-        KeepScriptObject(std::move(made));
-    }
+// One script object per report and runtime, so that repeated reads do not
+// pile up.
+Object* VariablesOf(ReportRuntime& runtime, model::TfrxReport& report) {
+    script::ScriptObject*& slot = runtime.VariablesSlot(report);
+    auto* known = dynamic_cast<VariablesObject*>(slot);
+    if (known == nullptr || known->IsFreed() || known->report.get() != &report)
+        slot = static_cast<ScriptObject*>(runtime.Keep(std::make_unique<VariablesObject>(report)));
     return slot;
 }
 
@@ -56,7 +52,8 @@ VariablesObject& Self(Object* o) {
 
 } // namespace
 
-void AddReportVariables(script::TfsScript& script) {
+void AddReportVariables(ReportRuntime& runtime) {
+    TfsScript& script = runtime.Global();
     TfsClassVariable& collection = script.AddClass("TCollection", "TPersistent");
     collection.AddMethod("procedure Clear",
                          [](Object* o, const TfsClassVariable*, const std::string&, VariantArray&) {
@@ -80,11 +77,12 @@ void AddReportVariables(script::TfsScript& script) {
             return v.Get(a[0].toString());
         });
     TfsClassVariable* report = script.FindClass("TfrxReport");
-    report->AddProperty(
-        "Variables", "TfrxVariables", [](Object* o, const TfsClassVariable*, const std::string&) {
-            auto& r = dynamic_cast<model::TfrxReport&>(As<ReportObject>(o).Target());
-            return Variant(VariablesOf(r));
-        });
+    report->AddProperty("Variables", "TfrxVariables",
+                        [&runtime](Object* o, const TfsClassVariable*, const std::string&) {
+                            auto& r =
+                                dynamic_cast<model::TfrxReport&>(As<ReportObject>(o).Target());
+                            return Variant(VariablesOf(runtime, r));
+                        });
 }
 
 } // namespace rq::report::scripting

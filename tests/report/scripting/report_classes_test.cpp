@@ -5,9 +5,8 @@
 #include "../../support/script_runner.h"
 #include "report/model/memo_view.h"
 #include "report/model/report.h"
-#include "report/scripting/report_library.h"
 #include "report/scripting/report_objects.h"
-#include "script/global_library.h"
+#include "report/scripting/report_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +19,12 @@ using rq::base::Variant;
 using rq::test::RunForAnswer;
 using rq::test::ScriptCase;
 
-// The global library with the report's classes.
-script::TfsScript& Library() {
-    script::TfsScript& global = script::fsGlobalUnit();
-    AddReportLibrary(global);
-    return global;
-}
-
 // Declares a report with a page and a memo ("Memo1" at 10, 20) before the
-// body runs; r (a String) is the answer.
+// body runs in a runtime of its own; r (a String) is the answer.
 std::string RunReport(const std::string& body) {
+    ReportRuntime runtime;
     return RunForAnswer(
-        Library(),
+        runtime.Global(),
         {"var r: String; rep: TfrxReport; page: TfrxReportPage; memo: TfrxMemoView;",
          "c: TfrxComponent; m2: TfrxMemoView; f: TFont; p: TPen; b: TBrush; l: TMemoryStream;",
          "pic: TfrxPictureView;", "begin", "rep := TfrxReport.Create(nil);", "try",
@@ -166,11 +159,25 @@ TEST(ReportCalcTest, GoesThroughTheReportsEngine) {
     EXPECT_EQ(RunReport("r := rep.Calc('1 + 1')"), "error: Report engine is not available");
     model::TfrxReport report;
     report.SetEngine(std::make_unique<EchoEngine>(report));
-    script::TfsScript program(&Library());
-    program.AddObject("Attached", "TfrxReport", WrapComponent(&report).toObject());
+    ReportRuntime runtime;
+    script::TfsScript program(&runtime.Global());
+    program.AddObject("Attached", "TfrxReport", runtime.WrapComponent(&report).toObject());
     EXPECT_EQ(rq::test::RunForAnswer(
                   program, {"var r: String;", "begin", "r := Attached.Calc('a + b')", "end."}),
               "0:a + b");
+}
+
+// Each runtime gives a model object its own script object, found again on
+// every wrap; two runtimes never hand out each other's.
+TEST(ReportRuntimeTest, RuntimesKeepTheirOwnScriptObjects) {
+    model::TfrxReport report;
+    ReportRuntime first, second;
+    base::Object* inFirst = first.WrapComponent(&report).toObject();
+    base::Object* inSecond = second.WrapComponent(&report).toObject();
+    EXPECT_NE(inFirst, inSecond);
+    EXPECT_EQ(first.WrapComponent(&report).toObject(), inFirst);
+    EXPECT_EQ(second.WrapComponent(&report).toObject(), inSecond);
+    EXPECT_EQ(AsComponent(Variant(inSecond)), &report);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // The report model's enumerations and flag sets as script constants: they
 // come with the report library, not with the interpreter's own library.
 #include "../../support/script_runner.h"
-#include "report/scripting/report_library.h"
-#include "script/global_library.h"
+#include "report/scripting/report_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +26,8 @@ class ReportEnumerationTest : public testing::TestWithParam<EnumCase> {};
 TEST_P(ReportEnumerationTest, IsAConstantOfTheReportLibrary) {
     const std::vector<std::string> lines = {"var r: String;", std::string("begin r := IntToStr(") +
                                                                   GetParam().expression + ") end."};
-    script::TfsScript& global = script::fsGlobalUnit();
-    AddReportLibrary(global);
-    EXPECT_EQ(rq::test::RunForAnswer(global, lines), GetParam().expected);
+    ReportRuntime runtime;
+    EXPECT_EQ(rq::test::RunForAnswer(runtime.Global(), lines), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Model, ReportEnumerationTest, testing::ValuesIn(kEnums),
