@@ -55,7 +55,7 @@ void layOutBody(benchmark::State& state, int dpi, bool printer) {
     const Rect device{int(box.left * scale), int(box.top * scale), int(box.right * scale),
                       int(box.bottom * scale)};
     qt::QtImageCanvas canvas({device.right + 1, device.bottom + 1}, dpi, printer);
-    auto text = newDrawText();
+    auto text = std::make_unique<TfrxDrawText>(qt::newScreenMeasuringCanvas());
     CanvasFont font;
     font.name = "Tahoma";
     font.height = -15;

@@ -38,6 +38,7 @@ struct PreparedCertificate {
         rq::certificate::LoadCertificateTemplate(report);
         engine =
             &engine::AttachEngine(report, std::make_unique<preview::TfrxPreviewPages>(&report));
+        render::qt::AttachScreenTextMeasure(report);
         report.OnGetValue = [](const std::string& name, rq::base::Variant& value) {
             value = rq::base::Variant("Kov\xE1"
                                       "cs \xE9s T\xE1rsa Kft. " +

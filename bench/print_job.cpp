@@ -48,6 +48,7 @@ struct Finished : engine::TfrxEngineState {
 struct GeneratedReport {
     GeneratedReport() : store(&report) {
         store.Engine = &engine;
+        render::qt::AttachScreenTextMeasure(report);
         auto* page = report.CreateChild<model::TfrxReportPage>();
         page->SetName("Page1");
         for (int i = 0; i < kMemos; ++i) {

@@ -6,6 +6,7 @@
 #include "certificate/certificate_template.h"
 #include "report/engine/engine.h"
 #include "report/preview/preview_pages.h"
+#include "report/render/qt/qt_canvas.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -80,6 +81,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     report::engine::AttachEngine(frxReport1, std::make_unique<report::preview::TfrxPreviewPages>());
+    report::render::qt::AttachScreenTextMeasure(frxReport1);
     certificate::LoadCertificateTemplate(frxReport1);
     frxReport1.OnGetValue = [this](const std::string& name, base::Variant& value) {
         frxReport1GetValue(name, value);

@@ -187,7 +187,7 @@ int runText(const Args& args) {
     const Rect box{0, 0, rq::base::roundToInt(o.width), rq::base::roundToInt(o.boxHeight)};
     const Rect device{0, 0, rq::base::roundToInt(o.width * o.scale),
                       rq::base::roundToInt(o.boxHeight * o.scale)};
-    auto text = newDrawText();
+    auto text = std::make_unique<TfrxDrawText>(report::render::qt::newScreenMeasuringCanvas());
     text->Acquire();
     text->UseFont(font);
     text->SetLayoutOptions(true, o.tags, rq::base::roundToInt(o.rotation), o.wordBreak, false);

@@ -2,6 +2,7 @@
 // predicates) and their output protocol.
 #include "report/model/memo_view.h"
 
+#include "base/exceptions.h"
 #include "base/text1250.h"
 #include "report/model/report.h"
 
@@ -72,27 +73,28 @@ void TfrxCustomMemoView::SetStyle(const std::string& v) {
         report->Styles().ApplyTo(*this, v);
 }
 
+void raiseNoTextMeasure() {
+    throw base::Exception("Text measurement is not available");
+}
+
 namespace {
 
-TfrxMemoMeasure& memoMeasure() {
-    static TfrxMemoMeasure measure;
-    return measure;
+// The text measure of the memo's report.
+TfrxTextMeasure& textMeasureOf(const TfrxCustomMemoView& memo) {
+    const TfrxReport* report = memo.Report();
+    if (report == nullptr || report->TextMeasure() == nullptr)
+        raiseNoTextMeasure();
+    return *report->TextMeasure();
 }
 
 } // namespace
 
-void SetMemoMeasure(TfrxMemoMeasure measure) {
-    memoMeasure() = std::move(measure);
-}
-
 Extended TfrxCustomMemoView::CalcHeight() {
-    const auto& measure = memoMeasure().CalcHeight;
-    return measure ? measure(*this) : Height();
+    return textMeasureOf(*this).CalcHeight(*this);
 }
 
 Extended TfrxCustomMemoView::CalcWidth() {
-    const auto& measure = memoMeasure().CalcWidth;
-    return measure ? measure(*this) : Width();
+    return textMeasureOf(*this).CalcWidth(*this);
 }
 
 void TfrxCustomMemoView::BeforeOutput() {

@@ -7,21 +7,23 @@
 #include "report/model/strings.h"
 #include "report/model/view.h"
 
-#include <functional>
-
 namespace rq::report::model {
 
 class TfrxCustomMemoView;
 
-// How a text view's text is measured. The text layout lives in the rendering
-// library, above the model, which installs the measurement; both functions
-// answer pixels at 96 per inch.
-struct TfrxMemoMeasure {
-    std::function<Extended(const TfrxCustomMemoView&)> CalcHeight;
-    std::function<Extended(const TfrxCustomMemoView&)> CalcWidth;
+// How a report's text views are measured. The text layout lives in the
+// rendering library, above the model, which attaches one to each report
+// (TfrxReport::SetTextMeasure); both answer pixels at 96 per inch.
+class TfrxTextMeasure {
+public:
+    virtual ~TfrxTextMeasure() = default;
+    virtual Extended CalcHeight(const TfrxCustomMemoView& memo) = 0;
+    virtual Extended CalcWidth(const TfrxCustomMemoView& memo) = 0;
 };
-// Installs the measurement for every text view; an empty one removes it.
-void SetMemoMeasure(TfrxMemoMeasure measure);
+
+// "Text measurement is not available": a text view measured or drawn outside
+// a report with a text measure. Measuring and drawing fail alike.
+[[noreturn]] void raiseNoTextMeasure();
 
 class TfrxCustomMemoView : public TfrxStretcheable {
 public:
@@ -91,7 +93,8 @@ public:
     int TotalPagesHolder = 0;
 
     // The height and width the text needs, used by stretching and automatic
-    // width; without an installed measurement they are Height and Width.
+    // width, through the text measure of the memo's report (raising
+    // "Text measurement is not available" when there is none).
     Extended CalcHeight() override;
     virtual Extended CalcWidth();
 

@@ -15,6 +15,7 @@
 namespace rq::report::model {
 
 class TfrxReportPage;
+class TfrxTextMeasure;
 
 // The preparation machinery the engine layer attaches to a report. The
 // model sits below the engine, so the report knows only this interface; it
@@ -83,6 +84,12 @@ public:
     // The attached engine; null until the engine layer attaches one.
     ReportEngineSlot* Engine() const { return engine_.get(); }
     void SetEngine(std::unique_ptr<ReportEngineSlot> engine) { engine_ = std::move(engine); }
+    // How the report's text views are measured (memo_view.h); null until the
+    // rendering layer attaches one.
+    TfrxTextMeasure* TextMeasure() const { return textMeasure_.get(); }
+    void SetTextMeasure(std::shared_ptr<TfrxTextMeasure> measure) {
+        textMeasure_ = std::move(measure);
+    }
     // Through the attached engine; raise "Report engine is not available"
     // when none is attached.
     bool Prepare(bool ClearPrevious);
@@ -122,6 +129,7 @@ private:
     TfrxStyles styles_;
     SortedStringList errors_;
     TStrings systemVariableNames_;
+    std::shared_ptr<TfrxTextMeasure> textMeasure_;
     // Last, so that it goes first: the engine refers to the members above.
     std::unique_ptr<ReportEngineSlot> engine_;
 };

@@ -12,6 +12,7 @@
 #include "report/render/draw_view.h"
 #include "report/render/recording_canvas.h"
 #include "report/render/rounding.h"
+#include "report/render/text_measure.h"
 
 namespace rq::report::preview {
 namespace {
@@ -79,7 +80,10 @@ void TfrxPreviewPages::DrawPage(int index, render::Canvas& canvas, double scaleX
     if (!page)
         return;
     const MirroredMargins margins(*page, mirrored(*page, index));
-    render::DrawContext context{canvas, scaleX, scaleY, offsetX, offsetY, nullptr, &pictures_};
+    // The pages' text views belong to no report: they are laid out with the
+    // text measure of the report the store was prepared from.
+    render::DrawContext context{
+        canvas, scaleX, scaleY, offsetX, offsetY, render::ReportLayout(Report), &pictures_};
     drawPageBackground(*page, context);
     context.OffsetX += page->LeftMargin() * PixelsPerMillimetre * scaleX;
     context.OffsetY += page->TopMargin() * PixelsPerMillimetre * scaleY;

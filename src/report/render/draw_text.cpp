@@ -12,19 +12,6 @@
 #include <utility>
 
 namespace rq::report::render {
-namespace {
-
-std::function<void()>& messagePump() {
-    static std::function<void()> pump;
-    return pump;
-}
-
-MeasuringCanvasFactory& measuringFactory() {
-    static MeasuringCanvasFactory factory;
-    return factory;
-}
-
-} // namespace
 
 TfrxDrawText::TfrxDrawText(std::unique_ptr<Canvas> measuring)
     : measuring_(std::move(measuring)), screenDpi_(measuring_->dpiY()), advances_(4096),
@@ -32,15 +19,11 @@ TfrxDrawText::TfrxDrawText(std::unique_ptr<Canvas> measuring)
 
 TfrxDrawText::~TfrxDrawText() = default;
 
-void TfrxDrawText::setMessagePump(std::function<void()> pump) {
-    messagePump() = std::move(pump);
-}
-
 void TfrxDrawText::Acquire() {
     while (busy_) {
-        if (!messagePump())
+        if (!messagePump_)
             throw std::logic_error("TfrxDrawText is already in use");
-        messagePump()();
+        messagePump_();
     }
     busy_ = true;
 }
@@ -243,23 +226,6 @@ int TfrxDrawText::MeasureLine(std::string_view line, int charSpacing, std::size_
         sum += w;
     }
     return sum;
-}
-
-void setMeasuringCanvasFactory(MeasuringCanvasFactory factory) {
-    measuringFactory() = std::move(factory);
-}
-
-std::unique_ptr<TfrxDrawText> newDrawText() {
-    if (!measuringFactory())
-        throw std::logic_error("no measuring canvas factory installed");
-    return std::make_unique<TfrxDrawText>(measuringFactory()());
-}
-
-TfrxDrawText& sharedDrawText() {
-    // Deliberately never destroyed: it lives until the program ends and must
-    // not outlive the platform objects its canvas depends on.
-    static TfrxDrawText* shared = newDrawText().release();
-    return *shared;
 }
 
 } // namespace rq::report::render

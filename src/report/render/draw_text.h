@@ -39,13 +39,13 @@ public:
     TfrxDrawText& operator=(const TfrxDrawText&) = delete;
 
     // Holds the object for one caller. A second Acquire while it is held
-    // pumps pending window messages (see setMessagePump) until it is free.
+    // pumps pending window messages (see SetMessagePump) until it is free.
     void Acquire();
     void Release();
     bool busy() const { return busy_; }
-    // The function that handles pending window messages; the desktop program
-    // installs it. Without one, a nested Acquire is a programming error.
-    static void setMessagePump(std::function<void()> pump);
+    // The function that handles pending window messages while another caller
+    // holds the object. Without one, a nested Acquire is a programming error.
+    void SetMessagePump(std::function<void()> pump) { messagePump_ = std::move(pump); }
 
     // font: the memo's font at 96 pixels per inch.
     void UseFont(const CanvasFont& font);
@@ -96,6 +96,7 @@ private:
 
     std::unique_ptr<Canvas> measuring_;
     bool busy_ = false;
+    std::function<void()> messagePump_; // runs while another caller holds the object
     int screenDpi_ = 96;
     // Per-character widths of the line being wrapped or drawn, and cumulative
     // extents of the last measurement. They grow with the longest paragraph
@@ -120,15 +121,5 @@ private:
     bool wordWrap_ = true;
     bool htmlTags_ = false;
 };
-
-// The measuring canvas every layout object is made with; the Qt canvas code
-// installs its factory (a memory bitmap of the screen's resolution).
-using MeasuringCanvasFactory = std::function<std::unique_ptr<Canvas>()>;
-void setMeasuringCanvasFactory(MeasuringCanvasFactory factory);
-// A new layout object on a measuring canvas of the installed factory.
-std::unique_ptr<TfrxDrawText> newDrawText();
-// The layout object of memos that belong to no report; made at first use and
-// kept for the life of the program.
-TfrxDrawText& sharedDrawText();
 
 } // namespace rq::report::render

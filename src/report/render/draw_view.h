@@ -17,7 +17,8 @@ struct DrawContext {
     Canvas& canvas;
     long double ScaleX = 1, ScaleY = 1;   // device pixels per report pixel
     long double OffsetX = 0, OffsetY = 0; // device position of the page origin
-    // Layout object of text views; the shared one when null.
+    // Layout object of text views; when null, that of the text view's report
+    // (text_measure.h), and "Text measurement is not available" without one.
     TfrxDrawText* layout = nullptr;
     // Keeps decoded pictures between draws and reports bad ones once; when
     // null, pictures are decoded for this draw alone.

@@ -8,6 +8,7 @@
 #include "base/text1250.h"
 #include "report/render/memo_measure.h"
 #include "report/render/rounding.h"
+#include "report/render/text_measure.h"
 
 #include <string>
 
@@ -97,7 +98,10 @@ void PaintUnderlines(const model::TfrxCustomMemoView& memo, const ViewDraw& d,
 
 void DrawMemo(model::TfrxView& view, const DrawContext& context) {
     auto& memo = static_cast<model::TfrxCustomMemoView&>(view);
-    TfrxDrawText& text = context.layout ? *context.layout : sharedDrawText();
+    TfrxDrawText* layout = context.layout ? context.layout : ReportLayout(memo.Report());
+    if (layout == nullptr)
+        model::raiseNoTextMeasure();
+    TfrxDrawText& text = *layout;
     if (memo.AllowExpressions())
         replaceTotalPages(memo);
     const DrawScope scope(text, memo);

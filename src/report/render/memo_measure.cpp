@@ -28,13 +28,6 @@ private:
     TfrxDrawText& text_;
 };
 
-// Text views are measured on the layout object that lives for the whole
-// program; its measuring canvas is the same for every report, so the result
-// does not depend on which layout object measures.
-TfrxDrawText& measuringLayout() {
-    return sharedDrawText();
-}
-
 // Room on one axis: both gaps, the inner half of a frame line at the near
 // edge ((Width - 1) / 2) and at the far edge (Width / 2), and the shadow.
 long double extra(const model::TfrxCustomMemoView& memo, model::Extended gap,
@@ -87,8 +80,7 @@ long double memoHorizontalExtra(const model::TfrxCustomMemoView& memo) {
     return extra(memo, memo.GapX(), model::ftLeft, model::ftRight);
 }
 
-model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo) {
-    TfrxDrawText& text = measuringLayout();
+model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo, TfrxDrawText& text) {
     const Acquired held(text);
     loadMemoLayout(text, memo);
     const Rect bounds = memo.AutoWidth() ? kUnbounded : memoTextBox(memo, 1, 1, 0, 0);
@@ -98,18 +90,13 @@ model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo) {
                                         memoVerticalExtra(memo));
 }
 
-model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo) {
-    TfrxDrawText& text = measuringLayout();
+model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo, TfrxDrawText& text) {
     const Acquired held(text);
     loadMemoLayout(text, memo);
     text.SetBounds(1, 1, kUnbounded, kUnbounded);
     text.SetLines(memo.Memo().Lines());
     return static_cast<model::Extended>(base::roundToInt(text.LinesWidth()) +
                                         memoHorizontalExtra(memo));
-}
-
-void installMemoMeasure() {
-    model::SetMemoMeasure({memoCalcHeight, memoCalcWidth});
 }
 
 } // namespace rq::report::render

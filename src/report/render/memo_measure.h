@@ -1,7 +1,8 @@
 // The text view's side of the text layout outside drawing: loading its font,
 // options and spacing into the layout object, its text rectangle, the room its
 // gaps, frame and shadow take around the text, and CalcHeight / CalcWidth,
-// which the report model reaches through its measurement hook.
+// which the report model reaches through the report's text measure
+// (text_measure.h).
 #pragma once
 
 #include "report/model/memo_view.h"
@@ -28,12 +29,8 @@ long double memoHorizontalExtra(const model::TfrxCustomMemoView& memo);
 
 // The height the wrapped text needs within the memo's width (any width with
 // AutoWidth), and the width of its widest unwrapped line, each with the room
-// around the text; pixels at 96 per inch.
-model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo);
-model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo);
-
-// Makes memoCalcHeight and memoCalcWidth the report model's measurement of
-// text views. Needs the measuring canvas factory (see draw_text.h).
-void installMemoMeasure();
+// around the text; pixels at 96 per inch, laid out on text.
+model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo, TfrxDrawText& text);
+model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo, TfrxDrawText& text);
 
 } // namespace rq::report::render

@@ -10,6 +10,7 @@
 #include "base/rounding.h"
 #include "report/model/line_view.h"
 #include "report/render/draw_text.h"
+#include "report/render/text_measure.h"
 
 namespace rq::report::preview::test {
 namespace {
@@ -35,11 +36,9 @@ private:
 
 class StoreDraw : public StoreTest {
 protected:
-    static void SetUpTestSuite() {
-        render::setMeasuringCanvasFactory(
-            [] { return std::make_unique<render::testing::FakeCanvas>(96); });
-    }
     StoreDraw() {
+        render::AttachTextMeasure(report,
+                                  [] { return std::make_unique<render::testing::FakeCanvas>(96); });
         page->SetLeftMargin(10);
         page->SetRightMargin(30);
         page->SetTopMargin(20);

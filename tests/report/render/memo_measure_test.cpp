@@ -6,11 +6,15 @@
 #include "base/rounding.h"
 #include "layout_fixture.h"
 #include "report/model/memo_view.h"
+#include "report/model/report.h"
+#include "report/render/draw_view.h"
 #include "report/render/memo_measure.h"
 #include "report/render/rounding.h"
+#include "report/render/text_measure.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,18 +26,15 @@ using model::TfrxMemoView;
 constexpr int kLeft = 1 << model::ftLeft, kRight = 1 << model::ftRight, kTop = 1 << model::ftTop,
               kBottom = 1 << model::ftBottom;
 
+// A memo of a report whose text measure lays out on a canvas with known
+// glyph widths.
 class MemoMeasure : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setMeasuringCanvasFactory([] { return std::make_unique<testing::FakeCanvas>(96); });
-    }
     void SetUp() override {
-        installMemoMeasure();
         memo.SetBounds(10.4, 20.6, 100, 30);
         memo.Font().SetName("Tahoma");
         memo.Font().SetHeight(-16);
     }
-    void TearDown() override { model::SetMemoMeasure({}); }
 
     void setText(const std::vector<std::string>& lines) {
         memo.Memo().Clear();
@@ -52,15 +53,52 @@ protected:
         return text->LinesHeight();
     }
 
-    TfrxMemoView memo;
+    model::TfrxReport report;
+    TextMeasure& measure =
+        AttachTextMeasure(report, [] { return std::make_unique<testing::FakeCanvas>(96); });
+    TfrxMemoView& memo = *report.CreateChild<TfrxMemoView>();
     std::size_t lines = 0;
 };
 
-TEST_F(MemoMeasure, WithoutAMeasurementTheViewNeedsItsOwnSize) {
-    model::SetMemoMeasure({});
-    setText({"one", "two", "three", "four"});
-    EXPECT_EQ(memo.CalcHeight(), 30);
-    EXPECT_EQ(memo.CalcWidth(), 100);
+// A memo outside a report with a text measure is neither measured nor drawn:
+// CalcHeight, CalcWidth and the drawing fail alike instead of answering the
+// view's own size.
+TEST(MemoWithoutTextMeasure, MeasuringAndDrawingFailAlike) {
+    model::TfrxReport report;
+    TfrxMemoView& inReport = *report.CreateChild<TfrxMemoView>();
+    TfrxMemoView alone;
+    testing::FakeCanvas canvas(96);
+    for (TfrxMemoView* memo : {&inReport, &alone}) {
+        memo->SetText("one");
+        const auto failure = [](const std::function<void()>& use) {
+            try {
+                use();
+            } catch (const base::Exception& e) {
+                return std::string(e.what());
+            }
+            return std::string("no error");
+        };
+        const std::string expected = "Text measurement is not available";
+        EXPECT_EQ(failure([&] { memo->CalcHeight(); }), expected);
+        EXPECT_EQ(failure([&] { memo->CalcWidth(); }), expected);
+        EXPECT_EQ(failure([&] { DrawView(*memo, DrawContext{canvas}); }), expected);
+    }
+}
+
+// Two reports measure on their own layout objects: one report's layout held
+// by a caller does not block the other's measurement.
+TEST(MemoTextMeasure, ReportsHaveTheirOwnLayouts) {
+    const auto fake = [] { return std::make_unique<testing::FakeCanvas>(96); };
+    model::TfrxReport first, second;
+    TextMeasure& firstMeasure = AttachTextMeasure(first, fake);
+    AttachTextMeasure(second, fake);
+    TfrxMemoView& memo = *second.CreateChild<TfrxMemoView>();
+    memo.SetText("Hello");
+    firstMeasure.Layout().Acquire();
+    EXPECT_GT(memo.CalcWidth(), 0);
+    firstMeasure.Layout().Release();
+    EXPECT_EQ(ReportLayout(&first), &firstMeasure.Layout());
+    EXPECT_NE(ReportLayout(&second), ReportLayout(&first));
 }
 
 TEST_F(MemoMeasure, TextBoxIsTheRoundedBoundsLessFrameHalvesAndGaps) {
@@ -184,13 +222,13 @@ TEST_F(MemoMeasure, ReleasesTheLayoutObjectAlsoWhenTheLayoutFails) {
     setText({"Hello"});
     memo.CalcHeight();
     memo.CalcWidth();
-    EXPECT_FALSE(sharedDrawText().busy());
+    EXPECT_FALSE(measure.Layout().busy());
     memo.SetAllowHTMLTags(true);
     setText({"<font color=\"#FF00GG\">a"});
     EXPECT_THROW(memo.CalcHeight(), base::EConvertError);
-    EXPECT_FALSE(sharedDrawText().busy());
+    EXPECT_FALSE(measure.Layout().busy());
     EXPECT_THROW(memo.CalcWidth(), base::EConvertError);
-    EXPECT_FALSE(sharedDrawText().busy());
+    EXPECT_FALSE(measure.Layout().busy());
     setText({"Hello"});
     EXPECT_EQ(memo.CalcWidth(), 37 + 4);
 }

@@ -67,14 +67,13 @@ TEST(DrawTextGuard, NestedAcquireWithoutAMessagePumpIsAnError) {
     text->Acquire();
     EXPECT_THROW(text->Acquire(), std::logic_error);
     int pumped = 0;
-    TfrxDrawText::setMessagePump([&] {
+    text->SetMessagePump([&] {
         if (++pumped == 3)
             text->Release();
     });
     text->Acquire(); // waits, pumping, until the first holder lets go
     EXPECT_EQ(pumped, 3);
     EXPECT_TRUE(text->busy());
-    TfrxDrawText::setMessagePump(nullptr);
     text->Release();
 }
 

@@ -4,6 +4,7 @@
 // memo's text, the component tree members and use after Free.
 #include "../../support/script_runner.h"
 #include "report/model/memo_view.h"
+#include "report/model/page.h"
 #include "report/model/report.h"
 #include "report/scripting/report_objects.h"
 #include "report/scripting/report_runtime.h"
@@ -128,20 +129,36 @@ TEST(ReportStreamTest, CopiesAComponentThroughAStream) {
               "12Copied\r\n");
 }
 
+// A text measure with known answers: ten pixels per character of height, one
+// more than the width.
+struct FixedMeasure : model::TfrxTextMeasure {
+    model::Extended CalcHeight(const model::TfrxCustomMemoView& m) override {
+        return static_cast<model::Extended>(m.Text().size() * 10);
+    }
+    model::Extended CalcWidth(const model::TfrxCustomMemoView& m) override { return m.Width() + 1; }
+};
+
 // The views' CalcHeight and the memo's CalcWidth are the model's, which
-// measures text through what the rendering library installs.
-TEST(ReportMeasureTest, CalcHeightAndCalcWidthAskTheModel) {
-    model::SetMemoMeasure({[](const model::TfrxCustomMemoView& m) {
-                               return static_cast<model::Extended>(m.Text().size() * 10);
-                           },
-                           [](const model::TfrxCustomMemoView& m) { return m.Width() + 1; }});
-    EXPECT_EQ(
-        RunReport(
-            "memo.Text := 'abc'; c := TfrxLineView.Create(page); TfrxLineView(c).Height := 12; "
-            "r := FloatToStr(memo.CalcHeight) + ',' + FloatToStr(memo.CalcWidth) + "
-            "',' + FloatToStr(TfrxLineView(c).CalcHeight)"),
-        "50,101,12");
-    model::SetMemoMeasure({});
+// measures text through the text measure of the memo's report; a report
+// without one fails clearly.
+TEST(ReportMeasureTest, CalcHeightAndCalcWidthAskTheReportsTextMeasure) {
+    model::TfrxReport report;
+    report.SetTextMeasure(std::make_shared<FixedMeasure>());
+    auto* page = report.CreateChild<model::TfrxReportPage>();
+    ReportRuntime runtime;
+    script::TfsScript program(&runtime.Global());
+    program.AddObject("Page", "TfrxReportPage", runtime.WrapComponent(page).toObject());
+    EXPECT_EQ(rq::test::RunForAnswer(
+                  program, {"var r: String; memo: TfrxMemoView; c: TfrxComponent;", "begin",
+                            "memo := TfrxMemoView.Create(Page); memo.SetBounds(10, 20, 100, 18);",
+                            "memo.Text := 'abc'; c := TfrxLineView.Create(Page);",
+                            "TfrxLineView(c).Height := 12;",
+                            "r := FloatToStr(memo.CalcHeight) + ',' + FloatToStr(memo.CalcWidth) + "
+                            "',' + FloatToStr(TfrxLineView(c).CalcHeight)",
+                            "end."}),
+              "50,101,12");
+    EXPECT_EQ(RunReport("memo.Text := 'abc'; r := FloatToStr(memo.CalcHeight)"),
+              "error: Text measurement is not available");
 }
 
 // An engine that answers Calc with the report's child count and the text.

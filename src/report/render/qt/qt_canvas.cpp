@@ -6,7 +6,6 @@
 
 #include "report/render/color_names.h"
 #include "report/render/draw_text.h"
-#include "report/render/memo_measure.h"
 #include "report/render/qt/qt_fonts.h"
 
 #include <QGlyphRun>
@@ -284,14 +283,14 @@ QtImageCanvas::~QtImageCanvas() {
 
 void initQtRendering() {
     registerProgramFonts();
-    static const bool installed = [] {
-        setMeasuringCanvasFactory([] {
-            return std::make_unique<QtImageCanvas>(Size{1, 1}, ScreenDpi);
-        });
-        installMemoMeasure();
-        return true;
-    }();
-    (void)installed;
+}
+
+std::unique_ptr<Canvas> newScreenMeasuringCanvas() {
+    return std::make_unique<QtImageCanvas>(Size{1, 1}, ScreenDpi);
+}
+
+TextMeasure& AttachScreenTextMeasure(model::TfrxReport& report) {
+    return AttachTextMeasure(report, newScreenMeasuringCanvas);
 }
 
 } // namespace rq::report::render::qt

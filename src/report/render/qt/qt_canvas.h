@@ -5,6 +5,7 @@
 
 #include "report/render/canvas.h"
 #include "report/render/recording_canvas.h"
+#include "report/render/text_measure.h"
 
 #include <QImage>
 #include <QPainter>
@@ -103,9 +104,13 @@ public:
         : RecordingReference(dpi), RecordingCanvas(reference, frame) {}
 };
 
-// Makes the program's fonts known, installs the measuring canvas of the text
-// layout (a 96 dpi memory bitmap) and with it the report model's measurement
-// of text views (CalcHeight, CalcWidth). Idempotent; needs a QGuiApplication.
+// Makes the program's fonts known. Idempotent; needs a QGuiApplication.
 void initQtRendering();
+
+// The measuring canvas of the text layout: a 96 dpi memory bitmap.
+std::unique_ptr<Canvas> newScreenMeasuringCanvas();
+// Attaches a text measure on that canvas to the report: its text views are
+// measured (CalcHeight, CalcWidth) and drawn as on the screen.
+TextMeasure& AttachScreenTextMeasure(model::TfrxReport& report);
 
 } // namespace rq::report::render::qt

@@ -26,7 +26,7 @@ struct Drawn {
 };
 
 Drawn layOut(Canvas& target, long double scale, HAlign align) {
-    auto text = newDrawText();
+    auto text = std::make_unique<TfrxDrawText>(qt::newScreenMeasuringCanvas());
     text->UseFont(certificateFont());
     text->SetLayoutOptions(true, true, 0, false, false);
     text->SetSpacing(0, 0, 6);
@@ -116,7 +116,7 @@ TEST(QtLayout, MeasuringIsRepeatableAndAdditive) {
 
 TEST(QtLayout, DrawnTextInksTheTextBox) {
     QtImageCanvas canvas({700, 500});
-    auto text = newDrawText();
+    auto text = std::make_unique<TfrxDrawText>(qt::newScreenMeasuringCanvas());
     text->UseFont(certificateFont());
     text->SetLayoutOptions(true, true, 0, false, false);
     text->SetSpacing(0, 0, 6);

@@ -4,7 +4,9 @@
 #include "../certificate_body.h"
 #include "base/rounding.h"
 #include "report/model/memo_view.h"
+#include "report/model/report.h"
 #include "report/render/memo_measure.h"
+#include "report/render/qt/qt_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +28,14 @@ void makeBody(model::TfrxMemoView& memo) {
 }
 
 TEST(QtMemoMeasure, CertificateBodyNeedsTheHeightOfItsWrappedLines) {
-    model::TfrxMemoView memo;
+    model::TfrxReport report;
+    qt::AttachScreenTextMeasure(report);
+    model::TfrxMemoView& memo = *report.CreateChild<model::TfrxMemoView>();
     makeBody(memo);
     for (const long double scale : {1.0L, 1.5L, 600 / 96.0L, 1200 / 96.0L})
         EXPECT_EQ(memoTextBox(memo, scale, scale, 0, 0), certificateTextBox(scale));
 
-    auto text = newDrawText();
+    auto text = std::make_unique<TfrxDrawText>(qt::newScreenMeasuringCanvas());
     loadMemoLayout(*text, memo);
     text->SetBounds(1, 1, certificateTextBox(1), certificateTextBox(1));
     text->SetLines(certificateBody());
