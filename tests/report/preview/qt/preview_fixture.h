@@ -9,6 +9,7 @@
 #include "report/preview/preview_pages.h"
 #include "report/preview/qt/preview_form.h"
 #include "report/preview/qt/preview_workspace.h"
+#include "report/render/qt/qt_canvas.h"
 
 #include "base/format_settings.h"
 
@@ -37,6 +38,7 @@ class GeneratedReport {
 public:
     explicit GeneratedReport(int pages) : store(&report) {
         store.Engine = &engine;
+        render::qt::AttachScreenTextMeasure(report);
         auto* page = report.CreateChild<TfrxReportPage>();
         page->SetName("Page1");
         heading = addMemo(*page, "Memo1", 20);
