@@ -1,11 +1,11 @@
-// Regional settings from QLocale into the current format settings.
-#include "app/user_locale.h"
+// Regional settings from QLocale, turned into the core's format settings.
+#include "base/qt/qt_locale.h"
 
 #include "base/text1250.h"
 
 #include <QLocale>
 
-namespace rq::app {
+namespace rq::base::qt {
 namespace {
 
 constexpr char kNoBreakSpace = '\xA0';
@@ -17,8 +17,8 @@ char separatorOf(const QString& text, char fallback) {
     if (text.size() != 1)
         return fallback;
     const QChar c = text[0];
-    if (base::hasCp1250(c.unicode()))
-        return static_cast<char>(base::unicodeToCp1250(c.unicode()));
+    if (hasCp1250(c.unicode()))
+        return static_cast<char>(unicodeToCp1250(c.unicode()));
     return c.isSpace() ? kNoBreakSpace : fallback;
 }
 
@@ -34,17 +34,17 @@ char dateSeparatorOf(const QString& pattern, char fallback) {
 
 } // namespace
 
-base::FormatSettings withLocale(base::FormatSettings settings, const QLocale& locale) {
+FormatSettings withLocale(FormatSettings settings, const QLocale& locale) {
     settings.DecimalSeparator = separatorOf(locale.decimalPoint(), settings.DecimalSeparator);
     settings.ThousandSeparator = separatorOf(locale.groupSeparator(), settings.ThousandSeparator);
     const QString pattern = locale.dateFormat(QLocale::ShortFormat);
-    settings.ShortDateFormat = base::utf8ToCp1250(pattern.toStdString());
+    settings.ShortDateFormat = utf8ToCp1250(pattern.toStdString());
     settings.DateSeparator = dateSeparatorOf(pattern, settings.DateSeparator);
     return settings;
 }
 
-void applyUserLocale() {
-    base::setFormatSettings(withLocale(base::formatSettings(), QLocale::system()));
+FormatSettings userFormatSettings() {
+    return withLocale(defaultFormatSettings(), QLocale::system());
 }
 
-} // namespace rq::app
+} // namespace rq::base::qt
