@@ -1,6 +1,7 @@
 // Regional settings from QLocale, turned into the core's format settings.
 #include "base/qt/qt_locale.h"
 
+#include "base/qt/date_pattern.h"
 #include "base/text1250.h"
 
 #include <QLocale>
@@ -22,24 +23,15 @@ char separatorOf(const QString& text, char fallback) {
     return c.isSpace() ? kNoBreakSpace : fallback;
 }
 
-// Qt's short date pattern uses the same letters as the classic one (d, M,
-// y, quoted literals); its first punctuation character is the date
-// separator.
-char dateSeparatorOf(const QString& pattern, char fallback) {
-    for (const QChar c : pattern)
-        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\''))
-            return separatorOf(QString(c), fallback);
-    return fallback;
-}
-
 } // namespace
 
 FormatSettings withLocale(FormatSettings settings, const QLocale& locale) {
     settings.DecimalSeparator = separatorOf(locale.decimalPoint(), settings.DecimalSeparator);
     settings.ThousandSeparator = separatorOf(locale.groupSeparator(), settings.ThousandSeparator);
     const QString pattern = locale.dateFormat(QLocale::ShortFormat);
-    settings.ShortDateFormat = utf8ToCp1250(pattern.toStdString());
-    settings.DateSeparator = dateSeparatorOf(pattern, settings.DateSeparator);
+    const QChar separator = dateSeparatorOf(pattern, QLatin1Char(settings.DateSeparator));
+    settings.DateSeparator = separatorOf(QString(separator), settings.DateSeparator);
+    settings.ShortDateFormat = utf8ToCp1250(pictureFromDatePattern(pattern, separator));
     return settings;
 }
 

@@ -24,6 +24,9 @@ TEST(QtLocale, SeparatorsAndShortDateComeFromTheLocale) {
         {"en_US", '.', ',', '/', "M/d/yy"},
         {"de_DE", ',', '.', '.', "dd.MM.yy"},
         {"fr_FR", ',', '\xA0', '/', "dd/MM/yyyy"}, // narrow no-break space
+        {"de_CH", '.', '\x92', '.', "dd.MM.yy"},   // right single quotation mark
+        {"cs_CZ", ',', '\xA0', '.', "dd.MM.yy"},
+        {"bg_BG", ',', '\xA0', '.', "d.MM.yy ?."}, // year mark outside the code page
     };
     for (const auto& c : cases) {
         const auto s = withLocale(defaultFormatSettings(), QLocale(QLatin1String(c.locale)));
