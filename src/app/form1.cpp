@@ -1,6 +1,7 @@
 // TForm1: window properties, the scrolled client area, the menu bar, the
 // section highlighting and the wheel handlers.
 #include "app/form1.h"
+#include "app/program_icon.h"
 
 #include "app/form_scroll_area.h"
 #include "certificate/certificate_template.h"
@@ -63,6 +64,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
         widgets::fromAnsi("Elektronikus nyomtatv\xE1ny - Ez\xFCstliget Polg\xE1rmesteri Hivatal"));
+    setWindowIcon(programIcon());
     setFont(widgets::makeFont(kFormFont));
     setGeometry(QRect(kDesignPosition, kDesignSize));
 
