@@ -231,13 +231,7 @@ bool isAccepted(char c, const NumEditFormat& format) {
            (c == format.decimalSeparator && format.decimals != 0);
 }
 
-} // namespace
-
-CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
-    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
-        return CharResult::PassThrough;
-    if (!isAccepted(c, format))
-        return CharResult::Refused;
+CharResult applyChar(NumEditState& state, char c, const NumEditFormat& format) {
     if (c == 'e')
         c = 'E';
     if (c == 'E' || c == format.decimalSeparator)
@@ -254,6 +248,25 @@ CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
     else
         return typeDigit(state, c, format);
     return CharResult::Handled;
+}
+
+} // namespace
+
+CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
+    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
+        return CharResult::PassThrough;
+    if (!isAccepted(c, format))
+        return CharResult::Refused;
+    const NumEditState before = state;
+    const CharResult result = applyChar(state, c, format);
+    // Only a key that breaks a convertible text is refused: a text written
+    // from outside keeps its own fate until it is reformatted.
+    if (result == CharResult::Handled && !holdsNumber(state.text, format) &&
+        holdsNumber(before.text, format)) {
+        state = before;
+        return CharResult::Refused;
+    }
+    return result;
 }
 
 void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) {

@@ -47,8 +47,12 @@ struct FontSpec {
 };
 
 // A QFont for a face name: the substitute family of the program's table and
-// the given pixel height.
+// the given pixel height. On a screen with a device-pixel ratio, a face of
+// bitmap cuts gives way to the table's scalable face, so text stays crisp.
 QFont makeFont(const FontSpec& spec);
+// The face itself, as on a 96-dpi screen: its metrics lay out what the design
+// measures by text (the menu's items) the same on every screen.
+QFont makeDesignFont(const FontSpec& spec);
 
 // Registers the installed stand-in fonts of the substitution table with Qt.
 // A missing file is reported once on standard error; the program goes on
