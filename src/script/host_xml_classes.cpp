@@ -22,8 +22,8 @@ namespace {
 using rq::base::Object;
 
 struct XMLDocumentObject : ScriptObject {
-    explicit XMLDocumentObject(ScriptRuntime& runtime)
-        : ScriptObject("TfsXMLDocument"), runtime(runtime) {}
+    explicit XMLDocumentObject(ScriptRuntime& keeper)
+        : ScriptObject("TfsXMLDocument"), runtime(keeper) {}
     TfsXMLDocument document;
     ScriptRuntime& runtime; // keeps the document and its item objects
     // One item object per position (child indices from the root), so that
@@ -36,8 +36,8 @@ struct XMLDocumentObject : ScriptObject {
 };
 
 struct XMLItemObject : ScriptObject {
-    XMLItemObject(XMLDocumentObject& owner, std::vector<int> path)
-        : ScriptObject("TfsXMLItem"), owner(&owner), path(std::move(path)) {}
+    XMLItemObject(XMLDocumentObject& document, std::vector<int> childPath)
+        : ScriptObject("TfsXMLItem"), owner(&document), path(std::move(childPath)) {}
     XMLDocumentObject* owner; // kept as long as the item by the same runtime
     std::vector<int> path;    // child indices from the root
 

@@ -17,6 +17,10 @@ int indexOf(const std::string& text, char c) {
     return at == std::string::npos ? -1 : static_cast<int>(at);
 }
 
+char charAt(const std::string& text, int at) {
+    return text[static_cast<std::size_t>(at)];
+}
+
 int length(const std::string& text) {
     return static_cast<int>(text.size());
 }
@@ -113,7 +117,7 @@ void adjustCaretForSigns(NumEditState& state) {
     if (!text.empty() && text[0] == '-' && caret == 0)
         caret = 1;
     const int exponent = indexOf(text, 'E');
-    if (exponent >= 0 && exponent + 1 < length(text) && text[exponent + 1] == '-' &&
+    if (exponent >= 0 && exponent + 1 < length(text) && charAt(text, exponent + 1) == '-' &&
         caret == exponent + 2)
         caret = std::min(caret + 1, length(text));
     setCaret(state, caret);
@@ -125,7 +129,7 @@ void toggleSign(NumEditState& state) {
     const int exponent = indexOf(text, 'E');
     if (exponent >= 0 && caret > exponent) {
         const int at = exponent + 1;
-        if (at < length(text) && text[at] == '-') {
+        if (at < length(text) && charAt(text, at) == '-') {
             erase(text, at);
             caret -= caret > at ? 1 : 0;
         } else {
@@ -169,7 +173,7 @@ bool exponentTooLarge(NumEditState candidate, char digit, int exponent) {
     insertChar(candidate, digit);
     int value = 0;
     for (int i = exponent + 1; i < length(candidate.text); ++i) {
-        const char c = candidate.text[static_cast<std::size_t>(i)];
+        const char c = charAt(candidate.text, i);
         if (!isDigit(c))
             continue;
         value = value * 10 + (c - '0');
@@ -182,9 +186,9 @@ bool exponentTooLarge(NumEditState candidate, char digit, int exponent) {
 CharResult typeExponentDigit(NumEditState& state, char digit, int exponent) {
     const std::string& text = state.text;
     int first = exponent + 1;
-    if (first < length(text) && (text[first] == '-' || text[first] == '+'))
+    if (first < length(text) && (charAt(text, first) == '-' || charAt(text, first) == '+'))
         ++first;
-    if (state.selStart == exponent + 1 && first < length(text) && text[first] == '0')
+    if (state.selStart == exponent + 1 && first < length(text) && charAt(text, first) == '0')
         select(state, first, 1);
     if (exponentTooLarge(state, digit, exponent))
         return CharResult::Refused;
@@ -227,13 +231,7 @@ bool isAccepted(char c, const NumEditFormat& format) {
            (c == format.decimalSeparator && format.decimals != 0);
 }
 
-} // namespace
-
-CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
-    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
-        return CharResult::PassThrough;
-    if (!isAccepted(c, format))
-        return CharResult::Refused;
+CharResult applyChar(NumEditState& state, char c, const NumEditFormat& format) {
     if (c == 'e')
         c = 'E';
     if (c == 'E' || c == format.decimalSeparator)
@@ -252,6 +250,25 @@ CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
     return CharResult::Handled;
 }
 
+} // namespace
+
+CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
+    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
+        return CharResult::PassThrough;
+    if (!isAccepted(c, format))
+        return CharResult::Refused;
+    const NumEditState before = state;
+    const CharResult result = applyChar(state, c, format);
+    // Only a key that breaks a convertible text is refused: a text written
+    // from outside keeps its own fate until it is reformatted.
+    if (result == CharResult::Handled && !holdsNumber(state.text, format) &&
+        holdsNumber(before.text, format)) {
+        state = before;
+        return CharResult::Refused;
+    }
+    return result;
+}
+
 void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) {
     if (state.selLength > 0) {
         deleteSelection(state, format);
@@ -262,7 +279,7 @@ void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) 
     const auto outside = [&](int i) { return i < 0 || i >= length(state.text); };
     if (outside(at))
         return;
-    if (isSkipped(state.text[static_cast<std::size_t>(at)], format))
+    if (isSkipped(charAt(state.text, at), format))
         at += step;
     if (!outside(at))
         deleteAt(state, at, format);

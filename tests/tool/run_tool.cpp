@@ -30,9 +30,8 @@ std::string quoted(const std::string& arg) {
     return out + "'";
 }
 
-} // namespace
-
-ToolResult runTool(const std::vector<std::string>& args, const std::string& input) {
+ToolResult run(const std::string& prefix, const std::vector<std::string>& args,
+               const std::string& input) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("rq-tool-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -40,7 +39,7 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& inpu
         std::ofstream in(dir / "in", std::ios::binary);
         in << input;
     }
-    std::string command = quoted(RQ_TOOL_PATH);
+    std::string command = prefix + quoted(RQ_TOOL_PATH);
     for (const auto& arg : args)
         command += ' ' + quoted(arg);
     command += " <" + quoted((dir / "in").string()) + " >" + quoted((dir / "out").string()) +
@@ -52,6 +51,20 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& inpu
     result.err = readFile(dir / "err");
     std::filesystem::remove_all(dir);
     return result;
+}
+
+} // namespace
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& input) {
+    return run({}, args, input);
+}
+
+ToolResult runToolInLocale(const std::vector<std::string>& environment,
+                           const std::vector<std::string>& args) {
+    std::string prefix = "env -u LC_ALL -u LC_NUMERIC -u LC_TIME";
+    for (const auto& assignment : environment)
+        prefix += ' ' + quoted(assignment);
+    return run(prefix + ' ', args, {});
 }
 
 ToolResult runScript(const std::string& name, const std::string& source) {
