@@ -1,0 +1,62 @@
+// Bad input on the command line: every case ends with a clear message on
+// standard error and a non-zero exit status, never with a signal (a signal
+// shows as exit code -1) or with partial output passed off as a result.
+#include "run_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace rq::tool::test {
+namespace {
+
+struct BadInputCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string (*input)(); // standard input, made when the case runs
+    const char* message;    // expected on standard error
+};
+
+class ToolBadInput : public testing::TestWithParam<BadInputCase> {};
+
+TEST_P(ToolBadInput, EndsWithItsMessageAndAFailureStatus) {
+    const BadInputCase& c = GetParam();
+    const ToolResult result = runTool(c.args, c.input ? c.input() : std::string());
+    EXPECT_GT(result.exitCode, 0) << "stderr: " << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << "stderr: " << result.err;
+}
+
+// The certificate template (header, report, page, 25 objects, two closing
+// tags) cut after its first n tags.
+template <int n> std::string templateCutAfterTag() {
+    std::string text = runTool({"template"}).out;
+    std::size_t end = 0;
+    for (int i = 0; i < n; ++i)
+        end = text.find('>', end) + 1;
+    return text.substr(0, end);
+}
+
+std::string oneLine() {
+    return "hello\n";
+}
+
+std::string headerOnly() {
+    return "<?xml version=\"1.0\"?>";
+}
+
+const BadInputCase kBadInputs[] = {
+    {"ReportCutInsideThePage", {"report", "tree"}, templateCutAfterTag<12>, "Invalid file format"},
+    {"ReportCutAfterThePage", {"report", "tree"}, templateCutAfterTag<29>, "Invalid file format"},
+    {"ReportHeaderOnly", {"report", "roundtrip"}, headerOnly, "Invalid file format"},
+    {"TextHugeFontHeight",
+     {"text", "--height", "2147483647", "--png", "/dev/null"},
+     oneLine,
+     "Font size 1610612735 is out of range"},
+    {"TextHeightBeyondAnyPixel", {"text", "--height", "1e30"}, oneLine, "bad option or value"},
+};
+INSTANTIATE_TEST_SUITE_P(Tool, ToolBadInput, testing::ValuesIn(kBadInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace rq::tool::test
