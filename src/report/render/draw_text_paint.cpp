@@ -3,6 +3,7 @@
 // measured width (or justified at its spaces) and output in format runs.
 #include "report/render/distribute.h"
 #include "report/render/draw_text.h"
+#include "report/render/layout_limits.h"
 #include "report/render/rounding.h"
 
 #include <cmath>
@@ -80,8 +81,11 @@ std::vector<int> TfrxDrawText::lineSteps(Canvas& canvas, int& blockHeight) {
     const int deviceHeight = std::abs(canvas.font().height);
     const long double h600 = std::abs(measuring_->font().height);
     const long double k = static_cast<long double>(MeasureDpi) / canvas.dpiY();
-    blockHeight = canvas.isPrinter() ? roundEven(n * (lineSpacing_ * scaleY_ + h600 / k))
-                                     : roundEven(n * (lineSpacing_ + h600 / k) * scaleY_);
+    const long double block = canvas.isPrinter() ? n * (lineSpacing_ * scaleY_ + h600 / k)
+                                                 : n * (lineSpacing_ + h600 / k) * scaleY_;
+    checkBlockHeight(block);
+    checkBlockHeight(n * (std::fabs(lineSpacing_ * scaleY_) + deviceHeight));
+    blockHeight = roundEven(block);
     const int step = roundEven(lineSpacing_ * scaleY_) + deviceHeight;
     std::vector<int> steps(lines_.size() - 1, step);
     spreadCorrection(steps, blockHeight - static_cast<int>(lines_.size()) * step);
