@@ -147,6 +147,9 @@ protected:
 private:
     void adopt(std::unique_ptr<TfrxComponent> child);
     std::unique_ptr<TfrxComponent> takeChild(TfrxComponent* child);
+    // All children at once, in order, each without its parent.
+    std::vector<std::unique_ptr<TfrxComponent>> takeChildren();
+    static void destroyTree(std::unique_ptr<TfrxComponent> root);
     bool moveRestricted() const;
     bool sizeRestricted() const;
 

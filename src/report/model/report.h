@@ -5,6 +5,7 @@
 
 #include "report/model/collections.h"
 #include "report/model/component.h"
+#include "report/model/name_index.h"
 #include "report/model/options.h"
 #include "report/model/sorted_list.h"
 #include "report/model/strings.h"
@@ -107,6 +108,9 @@ public:
     void ReadDefinedData(std::string_view data) override;
 
 private:
+    friend class TfrxComponent; // keeps names_ as the tree changes
+
+    NameIndex names_; // every object below the report by name
     std::string dataSetName_;
     bool dotMatrixReport_ = false;
     TfrxEngineOptions engineOptions_;
