@@ -1,7 +1,7 @@
 // Speed of a preparation run into the prepared-pages store: a generated
 // band-less page of 500 text views with two host-answered names each, and
 // the certificate template with all its fields answered.
-#include "app/certificate_template.h"
+#include "certificate/certificate_template.h"
 #include "report/engine/engine.h"
 #include "report/model/memo_view.h"
 #include "report/model/page.h"
@@ -43,7 +43,7 @@ BENCHMARK(BM_Prepare500MemosTwoNamesEach)->Unit(benchmark::kMillisecond);
 
 void BM_PrepareCertificate(benchmark::State& state) {
     model::TfrxReport report;
-    rq::app::LoadCertificateTemplate(report);
+    rq::certificate::LoadCertificateTemplate(report);
     runPrepare(state, report);
 }
 BENCHMARK(BM_PrepareCertificate)->Unit(benchmark::kMillisecond);

@@ -2,9 +2,12 @@
 #include "app/application.h"
 
 #include "app/desktop_hooks.h"
+#include "app/qt_translations.h"
 #include "app/user_locale.h"
 #include "report/render/qt/qt_canvas.h"
 #include "widgets/window_system.h"
+
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +67,7 @@ int runProgram(int argc, char** argv) {
     GuardedApplication application(argc, argv);
     setUpApplication();
     applyUserLocale();
+    installQtTranslations(QLocale::system());
     Forms forms;
     installDesktopHooks(forms.Form1());
     forms.Form1().show();

@@ -1,7 +1,7 @@
 // The commands select the Hungarian row of the dialogs before each prompt and
 // message; a cancelled prompt answers the empty default.
 #include "app/dialog_user.h"
-#include "app/saved_form.h"
+#include "certificate/saved_form.h"
 
 #include "dialogs/dialog_settings.h"
 #include "dialogs/input_prompt.h"
@@ -22,16 +22,17 @@ void selectHungarian() {
 // The pass phrase is taken from the edit box as typed, not through the lossy
 // 8-bit conversion, so that characters without a Windows-1250 byte are
 // refused (passPhraseFromUtf8) instead of turning into "?".
-AnsiString DialogUser::AskPassphrase(const AnsiString& caption, const AnsiString& prompt) {
+base::AnsiString DialogUser::AskPassphrase(const base::AnsiString& caption,
+                                           const base::AnsiString& prompt) {
     selectHungarian();
     auto form = dialogs::createInputForm(caption, prompt, "");
     if (form->exec() != dialogs::mrOk)
         return {};
-    return passPhraseFromUtf8(
+    return certificate::passPhraseFromUtf8(
         form->findChild<QLineEdit*>(QStringLiteral("Edit"))->text().toStdString());
 }
 
-void DialogUser::ShowMessage(const AnsiString& text) {
+void DialogUser::ShowMessage(const base::AnsiString& text) {
     selectHungarian();
     dialogs::InfoMessage(text);
 }

@@ -2,14 +2,15 @@
 // information box, both in Hungarian.
 #pragma once
 
-#include "app/saved_form.h"
+#include "certificate/saved_form.h"
 
 namespace rq::app {
 
-class DialogUser : public SavedFormUser {
+class DialogUser : public certificate::SavedFormUser {
 public:
-    AnsiString AskPassphrase(const AnsiString& caption, const AnsiString& prompt) override;
-    void ShowMessage(const AnsiString& text) override;
+    base::AnsiString AskPassphrase(const base::AnsiString& caption,
+                                   const base::AnsiString& prompt) override;
+    void ShowMessage(const base::AnsiString& text) override;
 };
 
 } // namespace rq::app

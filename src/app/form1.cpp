@@ -2,8 +2,8 @@
 // section highlighting and the wheel handlers.
 #include "app/form1.h"
 
-#include "app/certificate_template.h"
 #include "app/form_scroll_area.h"
+#include "certificate/certificate_template.h"
 #include "report/engine/engine.h"
 #include "report/preview/preview_pages.h"
 
@@ -80,7 +80,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     report::engine::AttachEngine(frxReport1, std::make_unique<report::preview::TfrxPreviewPages>());
-    LoadCertificateTemplate(frxReport1);
+    certificate::LoadCertificateTemplate(frxReport1);
     frxReport1.OnGetValue = [this](const std::string& name, base::Variant& value) {
         frxReport1GetValue(name, value);
     };
@@ -156,18 +156,37 @@ void TForm1::showEvent(QShowEvent* event) {
         fitToWorkArea();
 }
 
+// A window manager reports the frame only after the window is mapped: the
+// fit is made again once, with the real frame, so that the caption bar and
+// borders lie on the work area too.
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (fitted_ && frameMargins() != fittedFrame_)
+        fitToWorkArea();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (fitted_ && frameMargins() != fittedFrame_)
+        fitToWorkArea();
+}
+
+QMargins TForm1::frameMargins() const {
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 void TForm1::fitToWorkArea() {
-    // The window is stretched over the desktop's work area.
+    // The whole window, frame included, is stretched over the desktop's work
+    // area.
     fitted_ = true;
     const QScreen* where = screen();
     if (!where)
         return;
-    const QRect area = where->availableGeometry();
-    const QMargins frame(geometry().left() - frameGeometry().left(),
-                         geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    setGeometry(area.marginsRemoved(frame));
+    fittedFrame_ = frameMargins();
+    setGeometry(where->availableGeometry().marginsRemoved(fittedFrame_));
 }
 
 } // namespace rq::app

@@ -5,9 +5,9 @@
 // in ownership order with its name, so commands can walk and find fields.
 #pragma once
 
-#include "app/print_link.h"
 #include "app/saved_form_link.h"
 #include "base/variant.h"
+#include "certificate/print_link.h"
 #include "crypto/lb_rijndael.h"
 #include "report/model/barcode_view.h"
 #include "report/model/report.h"
@@ -91,7 +91,7 @@ public:
     // What the save and load commands reach besides the window.
     SavedFormLink SavedForm;
     // What the print command reaches besides the window.
-    PrintLink Printing;
+    certificate::PrintLink Printing;
 
     // Menu commands (each runs under the top-level failure handler).
     void Nyomtats1Click();
@@ -119,6 +119,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
@@ -126,12 +128,14 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     void highlightSection(widgets::TLMDFill* entered, widgets::TLMDFill* other);
     void fitToWorkArea();
+    QMargins frameMargins() const;
 
     widgets::ComponentList components_;
     FormScrollArea* scrollArea_ = nullptr;
     QMetaObject::Connection focusConnection_;
     std::string documentId_;
     bool fitted_ = false;
+    QMargins fittedFrame_; // the frame the window was last fitted with
 };
 
 } // namespace rq::app

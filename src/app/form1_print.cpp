@@ -1,78 +1,46 @@
 // The print command of the main window and the report's value callback: the
-// certificate's variables from the input fields, the date of issue and the
-// document identifier.
-#include "app/document_id.h"
+// window's input fields, the print seams and the document identifier seen
+// through the certificate's variable interface.
 #include "app/form1.h"
-#include "app/processor_signature.h"
-#include "base/date_text.h"
-#include "report/model/barcode_view.h"
-
-#include <array>
-#include <string_view>
+#include "certificate/certificate_variables.h"
+#include "certificate/document_id.h"
+#include "certificate/processor_signature.h"
 
 namespace rq::app {
 namespace {
 
 using widgets::toAnsi;
 
-// The maiden-name clause of the main text; its tags print the name in bold.
-constexpr std::string_view kMaidenNameOpen = ", le\xE1nykori neve: <b>";
-constexpr std::string_view kMaidenNameClose = "</b>";
+class WindowInputs : public certificate::CertificateInputs {
+public:
+    explicit WindowInputs(const TForm1& form) : form_(form) {}
+    std::string FieldText(std::string_view componentName) const override {
+        const QLineEdit* field = form_.FindField(QString::fromLatin1(componentName));
+        return field ? toAnsi(field->text()) : std::string();
+    }
+    base::DateTime Today() const override {
+        return form_.Printing.today ? form_.Printing.today() : base::currentDate();
+    }
+    std::string DocumentId() const override { return form_.DocumentId(); }
 
-std::string maidenNameClause(const TForm1& form) {
-    const std::string maidenName = toAnsi(form.Edit6->text());
-    if (maidenName.empty())
-        return {};
-    return std::string(kMaidenNameOpen) + maidenName + std::string(kMaidenNameClose);
-}
-
-base::DateTime today(const TForm1& form) {
-    return form.Printing.today ? form.Printing.today() : base::currentDate();
-}
-
-struct ReportVariable {
-    std::string_view name; // compared exactly: the template writes them in lower case
-    std::string (*value)(const TForm1& form);
-};
-
-// The amounts are the numeric fields' texts as shown, grouping included.
-const std::array kReportVariables{
-    ReportVariable{"m1", [](const TForm1& f) { return toAnsi(f.Edit1->text()); }},
-    ReportVariable{"m2", [](const TForm1& f) { return toAnsi(f.Edit2->text()); }},
-    ReportVariable{"m3", [](const TForm1& f) { return toAnsi(f.Edit3->text()); }},
-    ReportVariable{"m4", [](const TForm1& f) { return toAnsi(f.Edit4->text()); }},
-    ReportVariable{"m5", [](const TForm1& f) { return toAnsi(f.Edit5->text()); }},
-    ReportVariable{"m6", [](const TForm1& f) { return toAnsi(f.Edit6->text()); }},
-    ReportVariable{"m9", [](const TForm1& f) { return toAnsi(f.Edit7->text()); }},
-    ReportVariable{"m13", maidenNameClause},
-    ReportVariable{"m7", [](const TForm1& f) { return toAnsi(f.PBNumEdit1->text()); }},
-    ReportVariable{"m8", [](const TForm1& f) { return toAnsi(f.PBNumEdit2->text()); }},
-    ReportVariable{"datum", [](const TForm1& f) { return base::dateToStr(today(f)); }},
-    ReportVariable{"azon", [](const TForm1& f) { return f.DocumentId(); }},
+private:
+    const TForm1& form_;
 };
 
 } // namespace
 
 void TForm1::frxReport1GetValue(const std::string& VarName, base::Variant& Value) const {
-    for (const ReportVariable& variable : kReportVariables) {
-        if (VarName == variable.name) {
-            Value = variable.value(*this);
-            return;
-        }
-    }
+    certificate::certificateVariable(VarName, WindowInputs(*this), Value);
 }
 
 bool TForm1::PrepareCertificate() {
     const std::string name = toAnsi(Edit3->text());
     if (!name.empty()) {
-        const std::string signature =
-            Printing.processorSignature ? Printing.processorSignature() : processorSignature();
-        SetDocumentId(documentIdentifier(name, signature));
-        // The template's barcode is invisible: the identifier prints only as
-        // the footer's text, but the barcode carries it as well.
-        if (auto* barcode =
-                dynamic_cast<report::model::TfrxBarCodeView*>(frxReport1.ObjectByName("BarCode1")))
-            barcode->SetText(DocumentId());
+        const std::string signature = Printing.processorSignature
+                                          ? Printing.processorSignature()
+                                          : certificate::processorSignature();
+        SetDocumentId(certificate::documentIdentifier(name, signature));
+        certificate::setBarcodeIdentifier(frxReport1, DocumentId());
     }
     return frxReport1.Prepare(true);
 }

@@ -4,8 +4,8 @@
 #include "app/dialog_user.h"
 #include "app/form1.h"
 #include "app/form3.h"
-#include "app/saved_form.h"
 #include "app/window_components.h"
+#include "certificate/saved_form.h"
 
 #include <QCoreApplication>
 
@@ -20,24 +20,25 @@ template <typename Command> void runSavedForm(TForm1& form, Command command) {
     DialogUser dialogs;
     const SavedFormLink& link = form.SavedForm;
     const WindowComponents components(form.Components());
-    SavedFormContext context{components.List(),
-                             link.buffers->RichEdit3,
-                             link.buffers->RichEdit4,
-                             form.LbRijndael1,
-                             link.user ? *link.user : dialogs,
-                             link.files ? *link.files : systemFileSystem(),
-                             link.directory.empty() ? programDirectory() : link.directory};
+    certificate::SavedFormContext context{
+        components.List(),
+        link.buffers->RichEdit3,
+        link.buffers->RichEdit4,
+        form.LbRijndael1,
+        link.user ? *link.user : dialogs,
+        link.files ? *link.files : certificate::systemFileSystem(),
+        link.directory.empty() ? programDirectory() : link.directory};
     command(context);
 }
 
 } // namespace
 
 void TForm1::Kitltsmentse1Click() {
-    runSavedForm(*this, saveForm);
+    runSavedForm(*this, certificate::saveForm);
 }
 
 void TForm1::Kitltttrlapbetltse1Click() {
-    runSavedForm(*this, loadForm);
+    runSavedForm(*this, certificate::loadForm);
 }
 
 } // namespace rq::app

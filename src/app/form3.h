@@ -3,7 +3,7 @@
 // RichEdit4 holds the file's lines.
 #pragma once
 
-#include "app/line_buffer.h"
+#include "certificate/line_buffer.h"
 
 #include <QWidget>
 
@@ -14,8 +14,8 @@ class TForm3 : public QWidget {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
-    LineBuffer RichEdit3; // gather buffer; starts with the line "RichEdit3"
-    LineBuffer RichEdit4; // file buffer; starts with the line "RichEdit4"
+    certificate::LineBuffer RichEdit3; // gather buffer; starts with the line "RichEdit3"
+    certificate::LineBuffer RichEdit4; // file buffer; starts with the line "RichEdit4"
 };
 
 } // namespace rq::app

@@ -6,17 +6,20 @@
 
 #include <string>
 
+namespace rq::certificate {
+class SavedFormUser;
+class FileSystem;
+} // namespace rq::certificate
+
 namespace rq::app {
 
 class TForm3;
-class SavedFormUser;
-class FileSystem;
 
 struct SavedFormLink {
-    TForm3* buffers = nullptr;     // the buffer window with RichEdit3 and RichEdit4
-    SavedFormUser* user = nullptr; // nullptr: the pass-phrase prompt and message box
-    FileSystem* files = nullptr;   // nullptr: the operating system's files
-    std::string directory;         // with trailing separator; empty: the program's directory
+    TForm3* buffers = nullptr;                  // the buffer window with RichEdit3 and RichEdit4
+    certificate::SavedFormUser* user = nullptr; // nullptr: the pass-phrase prompt and message box
+    certificate::FileSystem* files = nullptr;   // nullptr: the operating system's files
+    std::string directory; // with trailing separator; empty: the program's directory
 };
 
 } // namespace rq::app

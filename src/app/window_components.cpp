@@ -3,7 +3,7 @@
 // own, so the class test is the exact class.
 #include "app/window_components.h"
 
-#include "app/saved_form.h"
+#include "certificate/saved_form.h"
 
 #include "widgets/window_system.h"
 
@@ -11,6 +11,10 @@
 
 namespace rq::app {
 namespace {
+
+using base::AnsiString;
+using certificate::FormComponent;
+using certificate::TextValue;
 
 class WindowComponent : public FormComponent {
 public:
@@ -34,7 +38,7 @@ public:
     // Text set from outside the guarded entry (a command line, a script) may
     // hold characters the file cannot: they refuse the save, never become "?".
     AnsiString Text() const override {
-        return fieldTextFromUtf8(Name(), edit_->text().toStdString());
+        return certificate::fieldTextFromUtf8(Name(), edit_->text().toStdString());
     }
     void SetText(const AnsiString& text) override { edit_->setText(widgets::fromAnsi(text)); }
 

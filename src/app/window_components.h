@@ -3,7 +3,7 @@
 // their text in Windows-1250.
 #pragma once
 
-#include "app/form_component.h"
+#include "certificate/form_component.h"
 #include "widgets/component_list.h"
 
 #include <memory>
@@ -15,11 +15,11 @@ class WindowComponents {
 public:
     explicit WindowComponents(const widgets::ComponentList& components);
     ~WindowComponents();
-    const FormComponentList& List() const { return list_; }
+    const certificate::FormComponentList& List() const { return list_; }
 
 private:
-    std::vector<std::unique_ptr<FormComponent>> adapters_;
-    FormComponentList list_;
+    std::vector<std::unique_ptr<certificate::FormComponent>> adapters_;
+    certificate::FormComponentList list_;
 };
 
 } // namespace rq::app

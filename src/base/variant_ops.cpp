@@ -144,8 +144,12 @@ Variant arith(Arith op, const Variant& a, const Variant& b) {
     case NumClass::Float:
         return Variant(floatArith(op, a.toDouble(), b.toDouble()));
     case NumClass::Date: {
+        // A date moved by a number of days stays a date; the difference of
+        // two dates, and any product, is a plain number of days.
         const double value = floatArith(op, a.toDouble(), b.toDouble());
-        return op == Arith::Mul ? Variant(value) : Variant::fromDate(value);
+        const bool twoDates = a.type() == VarType::Date && b.type() == VarType::Date;
+        const bool plain = op == Arith::Mul || (op == Arith::Sub && twoDates);
+        return plain ? Variant(value) : Variant::fromDate(value);
     }
     }
     return result;

@@ -11,10 +11,15 @@
 namespace rq::dialogs {
 namespace {
 
-// a * b / c rounded to the nearest integer, halves away from zero, for the
-// non-negative values that geometry uses.
+// a * b / c rounded to the nearest integer, halves to even (as every
+// conversion to pixels rounds), for the non-negative values of geometry.
 int mulDiv(int a, int b, int c) {
-    return (a * b + c / 2) / c;
+    const int product = a * b;
+    const int quotient = product / c;
+    const int twiceRemainder = 2 * (product % c);
+    if (twiceRemainder > c || (twiceRemainder == c && quotient % 2 != 0))
+        return quotient + 1;
+    return quotient;
 }
 
 } // namespace

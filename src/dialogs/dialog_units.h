@@ -15,7 +15,7 @@ struct DialogUnits {
 // Measures the units of a font.
 DialogUnits dialogUnitsOf(const QFont& font);
 
-// h/4 and v/8 in pixels, rounded to the nearest integer (halves up).
+// h/4 and v/8 in pixels, rounded to the nearest integer (halves to even).
 int horizontalUnits(const DialogUnits& units, int quarters);
 int verticalUnits(const DialogUnits& units, int eighths);
 

@@ -129,7 +129,7 @@ Variant* TfsArrayDesignator::Element(bool forWrite) {
         for (auto& index : items[k].args) {
             const auto at = static_cast<std::size_t>(index->EvalInt());
             if (!current->isArray())
-                raiseScriptError("Array type required");
+                raiseArrayTypeRequired();
             current = forWrite ? &current->atForWrite(at) : const_cast<Variant*>(&current->at(at));
         }
     }
@@ -151,7 +151,7 @@ void TfsStringDesignator::Write(Variant&& value) {
     std::string s = text.toString();
     const int index = items[1].args[0]->EvalInt();
     if (index < 1 || index > static_cast<int>(s.size()))
-        raiseScriptError("Index out of bounds");
+        raiseIndexOutOfBounds();
     const std::string c = value.toString();
     s[static_cast<std::size_t>(index - 1)] = c.empty() ? '\0' : c[0];
     items[0].ref->Write(Variant(), Variant(s));

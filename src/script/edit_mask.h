@@ -1,4 +1,4 @@
-// Edit masks as the classic masked edit knows them, used by FormatMaskText:
+// Edit masks of FormatMaskText:
 // "mask;save-literals;blank". In the mask, "0" "9" "#" take digits (9 and #
 // optional, # also a sign), "L" "l" letters, "A" "a" letters or digits,
 // "C" "c" any character; ">" upper-cases and "<" lower-cases what follows,

@@ -15,4 +15,28 @@ void raiseNamed(std::string_view prefix, std::string_view name) {
     raiseScriptError(std::string(prefix) + "'" + std::string(name) + "'");
 }
 
+void raiseInvalidTypecast() {
+    throw rq::base::Exception("Invalid class typecast");
+}
+
+void raiseUsedAfterFree() {
+    throw rq::base::Exception("Access violation: object used after Free");
+}
+
+void raiseIndexOutOfBounds() {
+    raiseScriptError("Index out of bounds");
+}
+
+void raiseArrayTypeRequired() {
+    raiseScriptError("Array type required");
+}
+
+void raiseListIndexOutOfBounds(int index) {
+    throw rq::base::EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+void raiseStreamWriteError() {
+    throw rq::base::Exception("Stream write error");
+}
+
 } // namespace rq::script

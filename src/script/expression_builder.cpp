@@ -14,6 +14,15 @@ using rq::base::sameText;
 
 namespace {
 
+[[noreturn]] void RaiseExpressionExpected() {
+    raiseScriptError("Expression expected");
+}
+
+// An indexed property, or a Variant holding an array, used without an index.
+[[noreturn]] void RaiseIndexRequired() {
+    raiseScriptError("Index required");
+}
+
 bool IsUnary(TfsOperator op) {
     return op == TfsOperator::Not || op == TfsOperator::UnMinus;
 }
@@ -33,7 +42,7 @@ TfsExpressionNode* AttachFree(TfsExpressionNode& current, std::unique_ptr<TfsExp
     else if (!current.right)
         current.right = std::move(node);
     else
-        raiseScriptError("Expression expected");
+        RaiseExpressionExpected();
     return raw;
 }
 
@@ -59,7 +68,7 @@ public:
 
     std::unique_ptr<TfsExpressionNode> Finish() {
         if (!root_->left)
-            raiseScriptError("Expression expected");
+            RaiseExpressionExpected();
         std::unique_ptr<TfsExpressionNode> top = std::move(root_->left);
         top->parent = nullptr;
         return top;
@@ -73,7 +82,7 @@ private:
             node = node->parent;
         auto* bracket = dynamic_cast<TfsOperatorNode*>(node);
         if (bracket == nullptr || bracket->Op() != TfsOperator::LeftBracket || !bracket->left)
-            raiseScriptError("Expression expected");
+            RaiseExpressionExpected();
         TfsExpressionNode* parent = bracket->parent;
         std::unique_ptr<TfsExpressionNode> child = std::move(bracket->left);
         child->parent = parent;
@@ -92,7 +101,7 @@ private:
             candidate = current_->left.get();
         }
         if (node == nullptr || candidate == nullptr)
-            raiseScriptError("Expression expected");
+            RaiseExpressionExpected();
         while (node->parent != nullptr && op->Priority() >= node->Priority()) {
             candidate = node;
             node = node->parent;
@@ -109,8 +118,10 @@ private:
     TfsExpressionNode* current_;
 };
 
-// A number literal: whole numbers (decimal or "$" hex) are integers, typed
-// Integer; anything else is a float read with "." as decimal separator.
+// A number literal: whole numbers (decimal or "$" hex) are 64-bit integer
+// values typed Integer, so that shifts and products of literals work in 64
+// bits (1 shl 31 is 2147483648); anything else is a float read with "." as
+// decimal separator.
 Variant NumberValue(const std::string& text, bool& isInteger) {
     std::int64_t whole = 0;
     const bool hex = !text.empty() && text[0] == '$';
@@ -119,8 +130,6 @@ Variant NumberValue(const std::string& text, bool& isInteger) {
     const auto parsed = std::from_chars(begin, end, whole, hex ? 16 : 10);
     if (parsed.ec == std::errc() && parsed.ptr == end && begin != end) {
         isInteger = true;
-        if (whole >= INT32_MIN && whole <= INT32_MAX)
-            return Variant(static_cast<int>(whole));
         return Variant::fromInt64(whole);
     }
     isInteger = false;
@@ -151,7 +160,7 @@ std::unique_ptr<TfsExpression> ProgramBuilder::BuildExpression(const TfsXMLItem&
         } else if (name == "op") {
             const TfsOperator op = OperatorOfText(item.Prop("text"));
             if (op == TfsOperator::None)
-                raiseScriptError("Expression expected");
+                RaiseExpressionExpected();
             auto node = MakeOperatorNode(op);
             node->pos = item.Prop("pos");
             tree.AddOperator(std::move(node));
@@ -195,7 +204,7 @@ std::unique_ptr<TfsExpressionNode> ProgramBuilder::Operand(const TfsXMLItem& ite
     } else if (name == "new") {
         node = NewOperand(item, scope);
     } else {
-        raiseScriptError("Expression expected");
+        RaiseExpressionExpected();
     }
     node->pos = item.Prop("pos");
     return node;
@@ -455,13 +464,13 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
                  "Incompatible types: '" + TypeText(type) + "', '" + TypeText(value) + "'");
     } else if (ref->IsIndexed()) {
         if (!indexFollows(k))
-            raiseScriptError("Index required");
+            RaiseIndexRequired();
         push(ref, steps[k++].args);
     } else {
         // A Variant that holds an array is used through its elements.
         const Variant* held = ref->Type() == TfsVarType::Variant ? ref->Slot() : nullptr;
         if (held != nullptr && held->isArray() && steps[0].args.empty() && !indexFollows(k))
-            raiseScriptError("Index required");
+            RaiseIndexRequired();
         push(ref, steps[0].args);
     }
 
@@ -492,7 +501,7 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
                 raiseNamed("Undeclared identifier: ", text);
             if (next->IsIndexed()) {
                 if (!indexFollows(k + 1))
-                    raiseScriptError("Index required");
+                    RaiseIndexRequired();
                 push(next, steps[++k].args);
             } else {
                 push(next, step.args);
@@ -514,7 +523,7 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
             }
             continue;
         }
-        raiseScriptError("Array type required");
+        raiseArrayTypeRequired();
     }
 
     // The specialised forms for plain variables and their indexed values.

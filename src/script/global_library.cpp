@@ -4,16 +4,10 @@
 #include "script/stdlib.h"
 
 #include <memory>
-#include <vector>
 
 namespace rq::script {
 
 namespace {
-
-std::vector<LibraryPart>& Parts() {
-    static std::vector<LibraryPart> parts;
-    return parts;
-}
 
 std::unique_ptr<TfsScript>& Global() {
     static std::unique_ptr<TfsScript> global;
@@ -65,16 +59,8 @@ TfsScript& fsGlobalUnit() {
         Global() = std::make_unique<TfsScript>();
         AddBaseTypes(*Global());
         AddStandardLibrary(*Global());
-        for (LibraryPart part : Parts())
-            part(*Global());
     }
     return *Global();
-}
-
-TfsLibraryPart::TfsLibraryPart(LibraryPart part) {
-    Parts().push_back(part);
-    if (Global() != nullptr)
-        part(*Global());
 }
 
 } // namespace rq::script

@@ -1,5 +1,7 @@
 // TList for scripts: an ordered list of object references (any value is
-// kept as it is), with the classic index errors.
+// kept as it is); an index outside 0 .. Count - 1 raises "List index out of
+// bounds (N)".
+#include "script/errors.h"
 #include "script/host_objects.h"
 #include "script/stdlib.h"
 
@@ -18,7 +20,7 @@ struct List : ScriptObject {
 
     void CheckIndex(std::int64_t index, std::size_t limit) const {
         if (index < 0 || static_cast<std::size_t>(index) >= limit)
-            throw rq::base::EListError("List index out of bounds (" + std::to_string(index) + ")");
+            raiseListIndexOutOfBounds(index);
     }
     int IndexOf(const Variant& v) const {
         for (std::size_t i = 0; i < items.size(); ++i)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/variant.h"
+#include "script/errors.h"
 
 #include <memory>
 #include <string>
@@ -35,10 +36,10 @@ rq::base::Object* NewScriptList(std::vector<rq::base::Variant> items);
 // "Access violation" for a freed object.
 template <class T> T& As(rq::base::Object* object) {
     if (auto* script = dynamic_cast<ScriptObject*>(object); script && script->IsFreed())
-        throw rq::base::Exception("Access violation: object used after Free");
+        raiseUsedAfterFree();
     auto* typed = dynamic_cast<T*>(object);
     if (typed == nullptr)
-        throw rq::base::Exception("Invalid class typecast");
+        raiseInvalidTypecast();
     return *typed;
 }
 

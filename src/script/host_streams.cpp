@@ -1,7 +1,7 @@
 // MemoryStream and FileStream.
 #include "script/host_streams.h"
 
-#include "base/exceptions.h"
+#include "script/errors.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -139,12 +139,12 @@ std::string FileStream::Read(std::int64_t count) {
 
 std::int64_t FileStream::Write(const std::string& bytes) {
     if (!writable_)
-        throw rq::base::Exception("Stream write error");
+        raiseStreamWriteError();
     CheckSize(position_ + static_cast<std::int64_t>(bytes.size()));
     std::fseek(file_, static_cast<long>(position_), SEEK_SET);
     const std::size_t put = std::fwrite(bytes.data(), 1, bytes.size(), file_);
     if (put != bytes.size())
-        throw rq::base::Exception("Stream write error");
+        raiseStreamWriteError();
     position_ += static_cast<std::int64_t>(put);
     return static_cast<std::int64_t>(put);
 }
@@ -167,7 +167,7 @@ void FileStream::SetSize(std::int64_t size) {
         std::error_code error;
         std::filesystem::resize_file(fileName_, static_cast<std::uintmax_t>(size), error);
         if (error)
-            throw rq::base::Exception("Stream write error");
+            raiseStreamWriteError();
         position_ = std::min(position_, size);
     }
 }

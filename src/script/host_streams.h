@@ -1,5 +1,5 @@
 // Byte streams for scripts: TMemoryStream over a byte string and
-// TFileStream over a file, with the classic positions (Seek origins
+// TFileStream over a file, with the Seek origins
 // soFromBeginning 0, soFromCurrent 1, soFromEnd 2) and open modes
 // (fmCreate 65535, fmOpenRead 0, fmOpenWrite 1, fmOpenReadWrite 2; the share
 // flags have no meaning here and are ignored).
@@ -53,7 +53,8 @@ private:
 
 class FileStream : public ByteStream {
 public:
-    // Raises the classic "Cannot create file" / "Cannot open file" errors.
+    // Raises "Cannot create file \"NAME\". REASON" / "Cannot open file ..." when
+    // the file cannot be made or opened in that mode.
     FileStream(const std::string& fileName, int mode);
     ~FileStream() override;
     std::string Read(std::int64_t count) override;

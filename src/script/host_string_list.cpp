@@ -1,8 +1,10 @@
-// StringList: the list operations with the classic messages.
+// StringList: the list operations; a bad index raises "List index out of
+// bounds (N)" and changing a sorted list by position "Operation not allowed on
+// sorted list".
 #include "script/host_string_list.h"
 
-#include "base/exceptions.h"
 #include "script/ansi_case.h"
+#include "script/errors.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,8 +18,13 @@ namespace {
 
 using rq::base::EListError;
 
+// Put and Insert would break the order of a sorted list.
+[[noreturn]] void RaiseSorted() {
+    throw EListError("Operation not allowed on sorted list");
+}
+
 [[noreturn]] void RaiseIndex(int index) {
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    raiseListIndexOutOfBounds(index);
 }
 
 bool NeedsQuotes(std::string_view text) {
@@ -81,7 +88,7 @@ const std::string& StringList::Get(int index) const {
 
 void StringList::Put(int index, std::string text) {
     if (sorted_)
-        throw EListError("Operation not allowed on sorted list");
+        RaiseSorted();
     CheckIndex(index);
     items_[static_cast<std::size_t>(index)].text = std::move(text);
 }
@@ -110,7 +117,7 @@ int StringList::AddObject(std::string text, rq::base::Object* object) {
 
 void StringList::Insert(int index, std::string text, rq::base::Object* object) {
     if (sorted_)
-        throw EListError("Operation not allowed on sorted list");
+        RaiseSorted();
     if (index < 0 || index > Count())
         RaiseIndex(index);
     items_.insert(items_.begin() + index, Item{std::move(text), object});

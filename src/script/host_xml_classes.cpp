@@ -2,6 +2,7 @@
 // by the document object and the child indices from the root, resolved at
 // each use, so an item whose element was cleared away gives an error
 // instead of reaching freed memory.
+#include "script/errors.h"
 #include "script/host_objects.h"
 #include "script/stdlib.h"
 #include "script/xml_document.h"
@@ -38,11 +39,11 @@ struct XMLItemObject : ScriptObject {
         TfsXMLItem* item = owner->IsFreed() ? nullptr : &owner->document.Root();
         for (int index : path) {
             if (item == nullptr || index >= item->Count())
-                throw rq::base::Exception("Access violation: object used after Free");
+                raiseUsedAfterFree();
             item = &(*item)[index];
         }
         if (item == nullptr)
-            throw rq::base::Exception("Access violation: object used after Free");
+            raiseUsedAfterFree();
         return *item;
     }
 };
@@ -61,7 +62,7 @@ Variant ItemObject(XMLDocumentObject& owner, std::vector<int> path) {
 Variant ChildObject(const XMLItemObject& item, int index) {
     TfsXMLItem& element = item.Element();
     if (index < 0 || index >= element.Count())
-        throw rq::base::EListError("List index out of bounds (" + std::to_string(index) + ")");
+        raiseListIndexOutOfBounds(index);
     std::vector<int> path = item.path;
     path.push_back(index);
     return ItemObject(*item.owner, std::move(path));

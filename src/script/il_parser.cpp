@@ -19,6 +19,11 @@ using rq::base::sameText;
 
 namespace {
 
+// A grammar without a program rule, or with a reference to no rule.
+[[noreturn]] void RaiseInvalidLanguage() {
+    raiseScriptError("Invalid language definition");
+}
+
 // Thrown when the grammar recursion gets too deep; BuildIL turns it into a
 // syntax error.
 struct TooDeep {};
@@ -100,7 +105,7 @@ bool TfsILParser::BuildIL(std::string_view source) {
     if (!grammar_)
         SelectLanguage("PascalScript");
     if (!grammar_->program)
-        raiseScriptError("Invalid language definition");
+        RaiseInvalidLanguage();
     bool matched = false;
     try {
         matched = Match(*grammar_->program);
@@ -144,7 +149,7 @@ bool TfsILParser::Match(const GrammarElement& e) {
         break;
     case ElementKind::Reference:
         if (e.rule == nullptr)
-            raiseScriptError("Invalid language definition");
+            RaiseInvalidLanguage();
         accepted = Match(*e.rule);
         break;
     default:

@@ -153,7 +153,7 @@ void TfsStringHelper::Read(const Variant& instance, Variant& out) {
     const std::string text = instance.toString();
     const int index = Param(0).Value().toInteger();
     if (index < 1 || index > static_cast<int>(text.size()))
-        raiseScriptError("Index out of bounds");
+        raiseIndexOutOfBounds();
     out = Variant(std::string(1, rq::base::charAt1(text, static_cast<std::size_t>(index))));
 }
 
@@ -174,7 +174,7 @@ void TfsTypecastHelper::Read(const Variant&, Variant& out) {
     const bool fits =
         value.isObject() ? !class_.HasInstanceTest() || class_.IsInstance(value.toObject()) : isNil;
     if (!fits)
-        throw rq::base::Exception("Invalid class typecast");
+        raiseInvalidTypecast();
     out = value;
 }
 

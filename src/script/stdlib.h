@@ -1,6 +1,6 @@
 // The standard library of the global script: the routines every script and
-// report expression can call, the platform constants and enumerations and
-// the host classes. Each group lives in its own file and is registered by
+// expression can call, the platform constants and enumerations and the
+// general host classes. Each group lives in its own file and is registered by
 // AddStandardLibrary, which the global library calls once when it is made.
 #pragma once
 
@@ -9,10 +9,6 @@
 #include <functional>
 #include <span>
 #include <string>
-
-namespace rq::report::model {
-class TfrxReport;
-}
 
 namespace rq::script {
 
@@ -28,12 +24,9 @@ void AddOtherRoutines(TfsScript& script);      // "ctOther"
 void AddLibraryConstants(TfsScript& script);
 void AddLibraryEnumerations(TfsScript& script);
 void AddBasicClasses(TfsScript& script);
-void AddStreamClasses(TfsScript& script);   // TStream, TFileStream, TMemoryStream
-void AddListClass(TfsScript& script);       // TList
-void AddReportClasses(TfsScript& script);   // over the report model
-void AddReportVariables(TfsScript& script); // TCollection, TfrxVariables
-void AddXMLClasses(TfsScript& script);      // TfsXMLItem, TfsXMLDocument
-void AddGraphicsClasses(TfsScript& script); // TPen, TBrush (TFont comes from the model)
+void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
+void AddListClass(TfsScript& script);     // TList
+void AddXMLClasses(TfsScript& script);    // TfsXMLItem, TfsXMLDocument
 
 // A standard routine: its declaration and the function that computes it
 // from the parameter values (by-ref parameters are written back from args).
@@ -52,12 +45,5 @@ void AddRoutines(TfsScript& script, std::span<const StandardRoutine> routines,
 using ShowMessageHook = std::function<void(const std::string& text)>;
 void SetShowMessageHook(ShowMessageHook hook);
 void ShowMessageText(const std::string& text);
-
-// TfrxReport.Calc evaluates an expression through the report engine, which
-// sits above the script library and installs this hook; without it Calc
-// raises "Report engine is not available".
-using ReportCalcHook =
-    std::function<Variant(rq::report::model::TfrxReport& report, const std::string& expression)>;
-void SetReportCalcHook(ReportCalcHook hook);
 
 } // namespace rq::script

@@ -1,6 +1,6 @@
 // Constants of the standard library: variant type codes, file and stream
-// modes, report units and cursors, and the window constants with the
-// platform's classic values.
+// modes, report units and cursors, and the window constants (message box
+// results, virtual key codes, cursors) with the values host programs pass.
 #include "script/stdlib.h"
 
 namespace rq::script {

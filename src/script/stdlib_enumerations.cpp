@@ -1,16 +1,10 @@
 // Enumerations (constants 0, 1, 2 ...) and flag sets (constants 1, 2, 4 ...)
-// of the standard library. The report model's own enumerations are taken
-// from its type tables so that the names cannot drift apart.
+// of the standard library.
 #include "script/stdlib.h"
-
-#include "report/model/barcode_view.h"
-#include "report/model/types.h"
 
 namespace rq::script {
 
 namespace {
-
-namespace model = rq::report::model;
 
 struct EnumText {
     const char* typeName;
@@ -82,42 +76,9 @@ constexpr EnumText kEnums[] = {
      true},
 };
 
-struct ModelEnum {
-    const model::EnumType* type;
-    bool isSet;
-};
-
-const ModelEnum kModelEnums[] = {
-    {&model::kTFontPitchType, false},        {&model::kTBrushStyleType, false},
-    {&model::kTFontStylesType, true},        {&model::kTfrxStretchModeType, false},
-    {&model::kTfrxShiftModeType, false},     {&model::kTfrxDuplexModeType, false},
-    {&model::kTfrxAlignType, false},         {&model::kTfrxFrameStyleType, false},
-    {&model::kTfrxHAlignType, false},        {&model::kTfrxVAlignType, false},
-    {&model::kTfrxZoomModeType, false},      {&model::kTfrxPrintPagesType, false},
-    {&model::kTfrxFrameTypesType, true},     {&model::kTfrxRestrictionsType, true},
-    {&model::kTfrxPreviewButtonsType, true}, {&model::kTfrxBarcodeTypeType, false},
-};
-
-// "a, b, c" from a type table.
-std::string JoinNames(const model::EnumType& type) {
-    std::string names;
-    for (std::string_view name : type.values) {
-        if (!names.empty())
-            names += ", ";
-        names += name;
-    }
-    return names;
-}
-
 } // namespace
 
 void AddLibraryEnumerations(TfsScript& script) {
-    for (const ModelEnum& e : kModelEnums) {
-        if (e.isSet)
-            script.AddEnumSet(std::string(e.type->name), JoinNames(*e.type));
-        else
-            script.AddEnum(std::string(e.type->name), JoinNames(*e.type));
-    }
     for (const EnumText& e : kEnums) {
         if (e.isSet)
             script.AddEnumSet(e.typeName, e.names);

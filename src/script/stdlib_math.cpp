@@ -1,7 +1,9 @@
 // Standard routines of the category "ctMath". Round goes to the nearest
 // whole number with halves to even, Trunc toward zero; Int truncates but
 // stays a floating value. Arguments outside a function's domain raise the
-// classic floating-point errors instead of giving NaN or infinity.
+// base library's floating-point errors ("Invalid floating point operation",
+// "Floating point division by zero", "Floating point overflow") instead of
+// giving NaN or infinity.
 #include "script/stdlib.h"
 
 #include "base/rounding.h"

@@ -60,21 +60,28 @@ Variant MakeArray(std::span<const Variant> bounds, int typ) {
     return Variant::fromArray(std::move(elements));
 }
 
-Variant VarArrayCreate(VariantArray& a) {
-    const std::span<const Variant> bounds = a[0].elements();
-    if (!a[0].isArray() || bounds.empty() || bounds.size() % 2 != 0)
-        throw EVariantError("Invalid argument");
-    std::int64_t total = 1;
+// Low/high pairs whose bounds and whose element count stay within
+// kMaxArrayElements.
+bool ValidBounds(std::span<const Variant> bounds) {
+    if (bounds.empty() || bounds.size() % 2 != 0)
+        return false;
     for (const Variant& bound : bounds)
         if (std::abs(bound.toInt64()) > kMaxArrayElements)
-            throw EVariantError("Invalid argument");
+            return false;
+    std::int64_t total = 1;
     for (std::size_t i = 0; i < bounds.size(); i += 2) {
         const std::int64_t count = bounds[i + 1].toInt64() - bounds[i].toInt64() + 1;
         if (count < 0 || (count > 0 && total > kMaxArrayElements / count))
-            throw EVariantError("Invalid argument");
+            return false;
         total *= count;
     }
-    return MakeArray(bounds, a[1].toInteger());
+    return true;
+}
+
+Variant VarArrayCreate(VariantArray& a) {
+    if (!a[0].isArray() || !ValidBounds(a[0].elements()))
+        throw EVariantError("Invalid argument");
+    return MakeArray(a[0].elements(), a[1].toInteger());
 }
 
 Variant RandomSeed(VariantArray&) {

@@ -39,9 +39,6 @@ void AddStandardLibrary(TfsScript& script) {
     AddLibraryConstants(script);
     AddLibraryEnumerations(script);
     AddBasicClasses(script);
-    AddReportClasses(script);
-    AddReportVariables(script);
-    AddGraphicsClasses(script);
     AddXMLClasses(script);
 }
 

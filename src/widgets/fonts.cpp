@@ -6,18 +6,59 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QPainterPath>
+#include <QRawFont>
 
 #include <cstdio>
+#include <map>
 #include <set>
 
 namespace rq::widgets {
+namespace {
+
+// Stem width of the letter l at 100 pixels, the measure of a cut's weight.
+qreal stemWidth(QFont font) {
+    font.setPixelSize(100);
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QChar l('l');
+    quint32 index = 0;
+    int count = 1;
+    raw.glyphIndexesForChars(&l, 1, &index, &count);
+    return raw.pathForGlyph(index).boundingRect().width();
+}
+
+// Some stand-in faces ship a bold file whose strokes are no heavier than the
+// regular ones, with wider spacing: text looks thin and letter-spaced. Such a
+// family is drawn bold the way the desktop emboldens a face without a bold
+// cut: the regular cut's hinted glyphs thickened, each advance one pixel
+// wider.
+bool hasLightBoldCut(const QString& family) {
+    static std::map<QString, bool> known;
+    const auto found = known.find(family);
+    if (found != known.end())
+        return found->second;
+    QFont regular(family);
+    QFont bold(family);
+    bold.setBold(true);
+    const qreal regularStem = stemWidth(regular);
+    const bool light = regularStem > 0 && stemWidth(bold) < 1.25 * regularStem;
+    known.emplace(family, light);
+    return light;
+}
+
+} // namespace
 
 QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(base::substituteFamily(spec.face)));
+    const QString family = QString::fromStdString(base::substituteFamily(spec.face));
+    QFont font(family);
     font.setPixelSize(spec.height);
     const auto* entry = base::findFontSubstitute(spec.face);
     font.setBold(spec.bold || (entry && entry->forceBold));
     font.setStyleStrategy(QFont::PreferAntialias);
+    if (font.bold() && hasLightBoldCut(family)) {
+        font.setStyleName(QStringLiteral("Regular"));
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    }
     return font;
 }
 

@@ -6,8 +6,11 @@
 #include "widgets/window_system.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,6 +27,8 @@ bool isEnterOrSpace(int key) {
 
 TPBNumEdit::TPBNumEdit(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Text enters only as key events, so that the character filter sees it.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     setText(fromAnsi(formatNumber(0, format())));
 }
 
@@ -197,11 +202,15 @@ void TPBNumEdit::CutToClipboard() {
 }
 
 void TPBNumEdit::PasteFromClipboard() {
+    PasteText(clipboardText());
+}
+
+void TPBNumEdit::PasteText(const QString& text) {
     if (isReadOnly())
         return;
     NumEditState s = state();
     deleteSelection(s, format());
-    for (const QChar c : clipboardText()) {
+    for (const QChar c : text) {
         const bool known = base::hasCp1250(c.unicode());
         const char ansi = static_cast<char>(base::unicodeToCp1250(c.unicode()));
         if (!known || typeChar(s, ansi, format()) == CharResult::Refused)
@@ -211,22 +220,37 @@ void TPBNumEdit::PasteFromClipboard() {
 }
 
 void TPBNumEdit::contextMenuEvent(QContextMenuEvent* event) {
-    // The standard menu, with its clipboard items routed through the field's
-    // own rules.
-    std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    const std::pair<const char*, std::function<void()>> routes[] = {
-        {"edit-copy", [this] { CopyToClipboard(); }},
-        {"edit-cut", [this] { guarded([this] { CutToClipboard(); }); }},
-        {"edit-paste", [this] { guarded([this] { PasteFromClipboard(); }); }},
-        {"edit-delete", [this] { guarded([this] { deleteCharacter(true); }); }},
-    };
-    for (QAction* action : menu->actions())
-        for (const auto& [name, route] : routes)
-            if (action->objectName() == QLatin1String(name)) {
-                action->disconnect();
-                connect(action, &QAction::triggered, this, route);
-            }
+    std::unique_ptr<QMenu> menu(createContextMenu());
     menu->exec(event->globalPos());
+}
+
+void TPBNumEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the primary selection where it lands; the plain
+    // edit control would insert it unfiltered.
+    if (event->button() != Qt::MiddleButton) {
+        QLineEdit::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (isReadOnly() || !rect().contains(event->position().toPoint()))
+        return;
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    guarded([&] { PasteText(selectionText()); });
+}
+
+void TPBNumEdit::dropEvent(QDropEvent* event) {
+    // Dropped text is typed in at the drop point; it is always a copy, so a
+    // drag out of the field itself never removes the source text.
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    guarded([&] { PasteText(event->mimeData()->text()); });
+    setFocus(Qt::MouseFocusReason);
 }
 
 } // namespace rq::widgets

@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 
+class QMenu;
+
 #include <functional>
 
 namespace rq::widgets {
@@ -43,6 +45,10 @@ public:
     void CopyToClipboard() const;
     void CutToClipboard();
     void PasteFromClipboard();
+    // Text arriving from outside (paste, selection, drop) replaces the
+    // selection and then goes through the character filter one character at
+    // a time, as if typed; refused characters beep.
+    void PasteText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,10 +56,14 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     NumEditFormat format() const;
+    // The edit commands' menu with every command routed through the rules.
+    QMenu* createContextMenu();
     NumEditState state() const;
     void apply(const NumEditState& state);
     bool handleClipboardKey(QKeyEvent* event);

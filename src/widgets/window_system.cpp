@@ -68,6 +68,11 @@ QString clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
 
+QString selectionText() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
+}
+
 QString fromAnsi(std::string_view text) {
     return QString::fromStdString(base::cp1250ToUtf8(text));
 }

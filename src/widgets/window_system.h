@@ -61,6 +61,9 @@ void setBeepHandler(std::function<void()> handler);
 // Plain text on the clipboard.
 void putClipboardText(const QString& text);
 QString clipboardText();
+// The primary selection (middle-click paste); empty where the window system
+// has none.
+QString selectionText();
 
 // Windows-1250 text at the Qt edge.
 QString fromAnsi(std::string_view text);

@@ -4,8 +4,8 @@
 // failed run reported through the error box with the template restored.
 #include "form1_harness.h"
 
-#include "app/document_id.h"
 #include "base/date_time.h"
+#include "certificate/document_id.h"
 #include "report/engine/engine.h"
 #include "report/model/barcode_view.h"
 #include "report/model/memo_view.h"

@@ -3,13 +3,13 @@
 // pass-phrase prompt and message box either scripted or driven by keys.
 #include "../support/modal_dialog.h"
 #include "app/application.h"
-#include "app/file_system.h"
-#include "app/saved_form.h"
+#include "certificate/file_system.h"
+#include "certificate/saved_form.h"
 
+#include "../certificate/saved_form_doubles.h"
 #include "base/exceptions.h"
 #include "base/text1250.h"
 #include "crypto/lb_rijndael.h"
-#include "saved_form_doubles.h"
 #include "widgets/window_system.h"
 
 #include <QAction>
@@ -34,8 +34,8 @@
 namespace rq::app {
 namespace {
 
-using rq::app::testing::ScriptedUser;
 using rq::base::utf8ToCp1250;
+using rq::certificate::testing::ScriptedUser;
 
 const char* const kFieldOrder[] = {"Edit1",      "Edit2", "Edit3",      "Edit4", "Edit5",
                                    "PBNumEdit1", "Edit6", "PBNumEdit2", "Edit7"};

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QFontInfo>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
@@ -73,6 +74,14 @@ TEST_F(MainWindow, ControlsSitAtTheirDesignedPlaces) {
         else
             EXPECT_EQ(parent, form().ClientArea()->widget());
     }
+}
+
+// The window is stretched over the work area with its frame: the caption bar
+// and the borders lie on it, not outside.
+TEST_F(MainWindow, WholeFrameLiesOnTheWorkArea) {
+    const QRect area = form().screen()->availableGeometry();
+    EXPECT_EQ(form().frameGeometry(), area);
+    EXPECT_TRUE(area.contains(form().geometry()));
 }
 
 TEST_F(MainWindow, ComponentsAreListedInOwnershipOrder) {

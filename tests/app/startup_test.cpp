@@ -1,7 +1,7 @@
-// Start-up pieces: regional settings from a locale, the top-level failure
-// box, and the buffer window's line lists.
+// Start-up pieces: regional settings from a locale and the top-level failure
+// box.
 #include "app/application.h"
-#include "app/line_buffer.h"
+#include "app/qt_translations.h"
 #include "app/user_locale.h"
 #include "base/exceptions.h"
 #include "widgets/window_system.h"
@@ -9,6 +9,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +37,18 @@ TEST(UserLocale, SeparatorsAndShortDateComeFromTheLocale) {
         EXPECT_EQ(s.DateSeparator, c.dateSeparator) << c.locale;
         EXPECT_EQ(s.ShortDateFormat, c.shortDate) << c.locale;
     }
+}
+
+// Qt's own texts (here the edit menu's) follow the user's language.
+TEST(QtTranslations, HungarianCatalogueTranslatesQtsTexts) {
+    std::unique_ptr<QTranslator> hungarian(
+        installQtTranslations(QLocale(QLocale::Hungarian, QLocale::Hungary)));
+    ASSERT_NE(hungarian, nullptr)
+        << "Qt's translations are missing (scripts/install-deps.sh installs them)";
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"),
+              QString::fromUtf8("&Beilleszt\xC3\xA9s"));
+    QCoreApplication::removeTranslator(hungarian.get());
+    EXPECT_EQ(installQtTranslations(QLocale(QLocale::Zulu)), nullptr);
 }
 
 struct ShownBox {
@@ -84,42 +99,6 @@ TEST(TopLevelHandler, AddsAStopOnlyAboveTheFullStop) {
     widgets::setUnhandledErrorHandler({});
 }
 
-TEST(LineBuffer, TextJoinsAndSplitsLines) {
-    struct Case {
-        const char* name;
-        const char* text;
-        std::vector<std::string> lines;
-        const char* joined;
-    };
-    const Case cases[] = {
-        {"Empty", "", {}, ""},
-        {"FinalBreakEndsTheLastLine", "a\r\nb\r\n", {"a", "b"}, "a\r\nb\r\n"},
-        {"NoFinalBreak", "a\r\nb", {"a", "b"}, "a\r\nb\r\n"},
-        {"BareBreaks", "a\nb\rc", {"a", "b", "c"}, "a\r\nb\r\nc\r\n"},
-        {"EmptyLinesStay", "\r\n\r\nx", {"", "", "x"}, "\r\n\r\nx\r\n"},
-    };
-    for (const auto& c : cases) {
-        LineBuffer buffer;
-        buffer.SetText(c.text);
-        EXPECT_EQ(buffer.Lines(), c.lines) << c.name;
-        EXPECT_EQ(buffer.Text(), c.joined) << c.name;
-    }
-}
-
-TEST(LineBuffer, IndexOutsideTheListFails) {
-    LineBuffer buffer;
-    buffer.Add("one");
-    buffer.Insert(0, "zero");
-    buffer.Insert(2, "two");
-    EXPECT_EQ(buffer.Text(), "zero\r\none\r\ntwo\r\n");
-    try {
-        buffer.Insert(5, "x");
-        ADD_FAILURE();
-    } catch (const base::EListError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (5)");
-    }
-    EXPECT_THROW((void)buffer.Line(3), base::EListError);
-}
 
 } // namespace
 } // namespace rq::app

@@ -2,6 +2,7 @@
 // ("TTestButton(x).Caption"), constructor calls written as a "new" element
 // in the IL (the C-like grammars' form), and script procedures attached to
 // host events through the event adapters.
+#include "../support/script_runner.h"
 #include "script/global_library.h"
 #include "script/grammar.h"
 #include "script/host_events.h"
@@ -78,24 +79,11 @@ protected:
                 DetachEvent(*event);
     }
 
-    // Compiles and runs lines; "" or "LINE:COL: message" / "error: message".
     std::string Run(std::vector<std::string> lines) {
-        script_.Lines = std::move(lines);
-        if (!script_.Compile())
-            return script_.ErrorPos() + ": " + script_.ErrorMsg();
-        try {
-            script_.Execute();
-        } catch (const std::exception& e) {
-            return std::string("error: ") + e.what();
-        }
-        return {};
+        return rq::test::CompileAndRun(script_, std::move(lines));
     }
 
-    Variant ValueOf(const std::string& name) {
-        Variant v;
-        script_.Find(name)->Read(Variant(), v);
-        return v;
-    }
+    Variant ValueOf(const std::string& name) { return rq::test::ValueOf(script_, name); }
 
     Button button_;
     Panel panel_;
@@ -193,7 +181,7 @@ TEST_F(NewElementTest, GrammarNodeNewBuildsAConstructorCall) {
     ASSERT_EQ(Run({"var t: TTestButton; begin t := new TTestButton('A' + 'B') end."}), "");
     ASSERT_EQ(made_.size(), 1u);
     EXPECT_EQ(made_[0]->caption, "AB");
-    EXPECT_EQ(Run({"var x: Integer; begin x := new x end."}), "1:28: Class type required");
+    EXPECT_EQ(Run({"var x: Integer; begin x := new x end."}), "compile 1:28: Class type required");
 }
 
 // Events.
@@ -260,10 +248,10 @@ TEST_P(EventErrorTest, OnlyProceduresMayBeAttached) {
 }
 
 const EventErrorCase kEventErrors[] = {
-    {"Function", "@F", "3:20: Event handler must be a procedure"},
-    {"Variable", "@n", "3:20: Event handler must be a procedure"},
-    {"Missing", "'Nothing'", "3:20: Event handler must be a procedure"},
-    {"NotAName", "n + 1", "3:20: Event handler must be a procedure"},
+    {"Function", "@F", "compile 3:20: Event handler must be a procedure"},
+    {"Variable", "@n", "compile 3:20: Event handler must be a procedure"},
+    {"Missing", "'Nothing'", "compile 3:20: Event handler must be a procedure"},
+    {"NotAName", "n + 1", "compile 3:20: Event handler must be a procedure"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Script, EventErrorTest, testing::ValuesIn(kEventErrors),

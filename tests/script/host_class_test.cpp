@@ -1,6 +1,7 @@
 // Host classes and routines as the library registers them: properties with
 // getters and setters, methods, indexed and default properties, by-ref
 // write-back of handler arguments, with-statements, "is" and enumerations.
+#include "../support/script_runner.h"
 #include "script/global_library.h"
 #include "script/script.h"
 
@@ -70,20 +71,11 @@ protected:
         library_.AddEnumSet("TStyle", "stBold, stItalic, stUnderline");
     }
 
-    // Compiles and runs; returns "" or "LINE:COL: message".
     std::string Run(const std::string& source) {
-        script_.Lines = {source};
-        if (!script_.Compile())
-            return script_.ErrorPos() + ": " + script_.ErrorMsg();
-        script_.Execute();
-        return {};
+        return rq::test::CompileAndRun(script_, {source});
     }
 
-    int IntOf(const std::string& name) {
-        Variant v;
-        script_.Find(name)->Read(Variant(), v);
-        return v.toInteger();
-    }
+    int IntOf(const std::string& name) { return rq::test::ValueOf(script_, name).toInteger(); }
 
     Point point_;
     Other other_;
@@ -149,17 +141,21 @@ TEST_P(HostErrorTest, RejectsAtCompileTime) {
 }
 
 const HostErrorCase kHostErrors[] = {
-    {"UnknownMember", "begin P.Nope := 1 end.", "1:13: Undeclared identifier: 'Nope'"},
+    {"UnknownMember", "begin P.Nope := 1 end.", "compile 1:13: Undeclared identifier: 'Nope'"},
     {"NoDefaultProperty", "var r: Variant; begin r := O[1] end.",
-     "1:30: Class TOther does not have a default property"},
-    {"IndexedWithoutIndex", "var r: Variant; begin r := P.Cells end.", "1:35: Index required"},
-    {"VariantArrayWithoutIndex", "var r: Variant; begin r := Bounds end.", "1:34: Index required"},
-    {"VariantArrayMember", "var r: Variant; begin r := Bounds.Count end.", "1:34: Index required"},
-    {"ReadOnlyProperty", "begin P.Y := 1 end.", "1:7: Left side cannot be assigned to"},
-    {"ObjectItemIsReadOnly", "begin P := nil end.", "1:7: Left side cannot be assigned to"},
-    {"ClassAgainstInteger", "var r: Boolean; begin r := P = 1 end.", "1:31: Incompatible types"},
+     "compile 1:30: Class TOther does not have a default property"},
+    {"IndexedWithoutIndex", "var r: Variant; begin r := P.Cells end.",
+     "compile 1:35: Index required"},
+    {"VariantArrayWithoutIndex", "var r: Variant; begin r := Bounds end.",
+     "compile 1:34: Index required"},
+    {"VariantArrayMember", "var r: Variant; begin r := Bounds.Count end.",
+     "compile 1:34: Index required"},
+    {"ReadOnlyProperty", "begin P.Y := 1 end.", "compile 1:7: Left side cannot be assigned to"},
+    {"ObjectItemIsReadOnly", "begin P := nil end.", "compile 1:7: Left side cannot be assigned to"},
+    {"ClassAgainstInteger", "var r: Boolean; begin r := P = 1 end.",
+     "compile 1:31: Incompatible types"},
     {"EnumOfOtherType", "var k: TColorKind; s: TStyle; begin k := s end.",
-     "1:37: Incompatible types: 'TColorKind', 'TStyle'"},
+     "compile 1:37: Incompatible types: 'TColorKind', 'TStyle'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Script, HostErrorTest, testing::ValuesIn(kHostErrors),

@@ -1,18 +1,23 @@
 // TStringList and TObject through scripts: the list operations, sorted lists
 // with their duplicate rule, indexed and default properties, Find writing
 // back its index, and the list errors with their messages.
+#include "../support/script_runner.h"
 #include "base/format_settings.h"
-#include "script_answer.h"
+#include "script/global_library.h"
 
 #include <gtest/gtest.h>
 
 namespace rq::script {
 namespace {
 
+using rq::test::RunForAnswer;
+using rq::test::ScriptCase;
+
 // Runs a program whose last statement leaves its answer in r (a String);
 // errors come back as "error: message".
 std::string RunList(const std::string& body) {
-    return RunForAnswer({"var r: String; l: TStringList; i: Integer; a: TList;", "begin",
+    return RunForAnswer(fsGlobalUnit(),
+                        {"var r: String; l: TStringList; i: Integer; a: TList;", "begin",
                          "l := TStringList.Create;", "try", body, "finally l.Free end", "end."});
 }
 

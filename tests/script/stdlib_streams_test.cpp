@@ -1,7 +1,8 @@
 // Streams through scripts: memory streams with positions, seeking and
 // copying, file streams with their open modes and errors, and string lists
 // loaded from and saved to streams.
-#include "script_answer.h"
+#include "../support/script_runner.h"
+#include "script/global_library.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,12 @@
 namespace rq::script {
 namespace {
 
+using rq::test::RunForAnswer;
+using rq::test::ScriptCase;
+
 std::string RunStreams(const std::string& body) {
-    return RunForAnswer({"var r, s: String; m, m2: TMemoryStream; f: TFileStream; l: TStringList;",
+    return RunForAnswer(fsGlobalUnit(),
+                        {"var r, s: String; m, m2: TMemoryStream; f: TFileStream; l: TStringList;",
                          "begin", "m := TMemoryStream.Create; m2 := TMemoryStream.Create;",
                          "l := TStringList.Create;", "try", body,
                          "finally m.Free; m2.Free; l.Free end", "end."});

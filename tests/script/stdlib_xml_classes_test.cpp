@@ -1,15 +1,20 @@
 // TfsXMLDocument and TfsXMLItem through scripts: building a document,
 // attributes, finding children, saving and loading a file, and items of
 // elements that were cleared away.
-#include "script_answer.h"
+#include "../support/script_runner.h"
+#include "script/global_library.h"
 
 #include <gtest/gtest.h>
 
 namespace rq::script {
 namespace {
 
+using rq::test::RunForAnswer;
+using rq::test::ScriptCase;
+
 std::string RunXML(const std::string& body) {
-    return RunForAnswer({"var r: String; d, d2: TfsXMLDocument; i, j: TfsXMLItem;", "begin",
+    return RunForAnswer(fsGlobalUnit(),
+                        {"var r: String; d, d2: TfsXMLDocument; i, j: TfsXMLItem;", "begin",
                          "d := TfsXMLDocument.Create; d2 := TfsXMLDocument.Create;", "try", body,
                          "finally d.Free; d2.Free end", "end."});
 }

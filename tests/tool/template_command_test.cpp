@@ -12,7 +12,7 @@
 namespace rq::tool::test {
 namespace {
 
-const std::string kResources = std::string(RQ_TEST_DATA_DIR) + "/../../src/app/resources/";
+const std::string kResources = std::string(RQ_TEST_DATA_DIR) + "/../../src/certificate/resources/";
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

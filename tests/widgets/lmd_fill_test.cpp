@@ -109,6 +109,40 @@ TEST(LMDFill, TitleStartsAfterItsBlanksAndIsCentredVertically) {
     EXPECT_LT(top, baseline - metrics.capHeight() + 1);
 }
 
+struct Ink {
+    long weight = 0; // darkness summed over the strip, in fully black pixels
+    int right = -1;  // the rightmost dark column
+};
+
+Ink titleInk(bool bold) {
+    TLMDFill fill;
+    fill.resize(703, 27);
+    fill.SetGradient(headerGradient(0xFFFFFF, 0xFFFFFF));
+    fill.SetCaption(QStringLiteral("I. A MUNK\u00C1LTAT\u00D3"));
+    fill.SetCaptionFont(makeFont({"Tahoma", 13, bold}));
+    fill.SetCaptionColor(0);
+    const QImage image = paint(fill);
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int gray = qGray(image.pixel(x, y));
+            ink.weight += 255 - gray;
+            if (gray < 128)
+                ink.right = std::max(ink.right, x);
+        }
+    ink.weight /= 255;
+    return ink;
+}
+
+// On screen the title is drawn with strokes clearly heavier than the regular
+// cut's, and wider, as a bold face is.
+TEST(LMDFill, BoldTitleIsHeavierAndWiderThanRegular) {
+    const Ink regular = titleInk(false);
+    const Ink bold = titleInk(true);
+    EXPECT_GT(bold.weight * 4, regular.weight * 5) << bold.weight << " vs " << regular.weight;
+    EXPECT_GT(bold.right, regular.right);
+}
+
 TEST(LMDFill, ChangingTheGradientRebuildsTheBands) {
     TLMDFill fill;
     fill.SetGradient(headerGradient(kStart, kEnd));

@@ -6,7 +6,6 @@
 
 #include "base/text1250.h"
 #include "script/expression_cache.h"
-#include "script/global_library.h"
 
 #include <iostream>
 
@@ -17,7 +16,7 @@ int runEval(const Args& args) {
     if (args.size() != 1)
         return usageError("eval", "expects one expression");
     const std::string expression = rq::base::utf8ToCp1250(args[0]);
-    rq::script::TfsScript program(&rq::script::fsGlobalUnit());
+    rq::script::TfsScript program(&scriptLibrary());
     rq::script::TfsExpressionCache cache(program);
     if (!cache.Prepare(expression)) {
         std::cerr << rq::base::cp1250ToUtf8(cache.ErrorPos() + ": " + cache.ErrorMsg()) << '\n';

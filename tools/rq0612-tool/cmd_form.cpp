@@ -11,9 +11,9 @@
 #include "offscreen_program.h"
 
 #include "app/application.h"
-#include "app/saved_form.h"
 #include "base/exceptions.h"
 #include "base/text1250.h"
+#include "certificate/saved_form.h"
 
 #include <QLineEdit>
 
@@ -38,7 +38,7 @@ struct FormArgs {
 
 // Answers the prompt with the given pass phrase and keeps the message the
 // command would show.
-class CommandLineUser : public rq::app::SavedFormUser {
+class CommandLineUser : public rq::certificate::SavedFormUser {
 public:
     explicit CommandLineUser(AnsiString passPhrase) : passPhrase_(std::move(passPhrase)) {}
     AnsiString AskPassphrase(const AnsiString&, const AnsiString&) override { return passPhrase_; }
@@ -88,7 +88,7 @@ int runForm(const Args& args) {
     OffscreenProgram program;
     auto& form = program.Form1();
     try {
-        CommandLineUser user(rq::app::passPhraseFromUtf8(*parsed.passPhrase));
+        CommandLineUser user(rq::certificate::passPhraseFromUtf8(*parsed.passPhrase));
         form.SavedForm.user = &user;
         form.SavedForm.directory = parsed.directory;
         for (const auto& [name, value] : parsed.fields) {

@@ -7,20 +7,11 @@
 // error and exits 1 without writing the file.
 #ifdef RQ_TOOL_HAS_GUI
 
+#include "certificate_args.h"
 #include "command.h"
 #include "offscreen_program.h"
 
-#include "app/application.h"
-#include "base/date_time.h"
-#include "base/text1250.h"
 #include "report/engine/engine.h"
-
-#include <QLineEdit>
-
-#include <charconv>
-#include <iostream>
-#include <memory>
-#include <optional>
 
 namespace rq::tool {
 namespace {
@@ -29,57 +20,23 @@ constexpr std::string_view kUsage =
     "[--set NAME=VALUE]... [--date YYYY-MM-DD] [--signature DIGITS] --ppg FILE";
 
 struct PrepareArgs {
-    std::vector<std::pair<std::string, std::string>> fields; // UTF-8
-    std::optional<base::DateTime> date;
-    std::optional<std::string> signature;
+    CertificateArgs certificate;
     std::string ppg;
 };
-
-int number(std::string_view text) {
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() ? value : -1;
-}
-
-// YYYY-MM-DD of a valid calendar day.
-std::optional<base::DateTime> parseDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    base::DateTime value = 0;
-    if (!base::tryEncodeDate(number(text.substr(0, 4)), number(text.substr(5, 2)),
-                             number(text.substr(8, 2)), value))
-        return std::nullopt;
-    return value;
-}
-
-bool isDecimalDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
 
 // A malformed argument gives its message; nothing when all are well-formed.
 std::optional<std::string> parseArgs(const Args& args, PrepareArgs& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size())
-            return option + " needs a value";
-        const std::string& value = args[++i];
-        if (option == "--set") {
-            const auto eq = value.find('=');
-            if (eq == std::string::npos || eq == 0)
-                return "--set expects NAME=VALUE";
-            out.fields.emplace_back(value.substr(0, eq), value.substr(eq + 1));
-        } else if (option == "--date") {
-            out.date = parseDate(value);
-            if (!out.date)
-                return "--date expects a day as YYYY-MM-DD";
-        } else if (option == "--signature") {
-            if (!isDecimalDigits(value))
-                return "--signature expects decimal digits";
-            out.signature = value;
-        } else if (option == "--ppg") {
-            out.ppg = value;
+        std::optional<std::string> error;
+        if (takeCertificateOption(args, i, out.certificate, error)) {
+            if (error)
+                return error;
+        } else if (args[i] == "--ppg" && i + 1 < args.size()) {
+            out.ppg = args[++i];
+        } else if (args[i] == "--ppg") {
+            return args[i] + " needs a value";
         } else {
-            return "unknown option " + option;
+            return "unknown option " + args[i];
         }
     }
     if (out.ppg.empty())
@@ -93,24 +50,9 @@ int runPrepare(const Args& args) {
         return usageError("prepare", *message);
 
     OffscreenProgram program;
+    if (const int status = runCertificate(program, parsed.certificate, "prepare"))
+        return status;
     auto& form = program.Form1();
-    for (const auto& [name, value] : parsed.fields) {
-        QLineEdit* field = form.FindField(QString::fromStdString(name));
-        if (!field)
-            return usageError("prepare", "no input field named " + name);
-        field->setText(QString::fromStdString(value));
-    }
-    if (parsed.date)
-        form.Printing.today = [day = *parsed.date] { return day; };
-    if (parsed.signature)
-        form.Printing.processorSignature = [signature = *parsed.signature] { return signature; };
-    form.frxReport1.OnShowErrors = nullptr; // the error lines go to standard error below
-
-    if (!form.PrepareCertificate()) {
-        for (const std::string& line : form.frxReport1.Errors().Items())
-            std::cerr << base::cp1250ToUtf8(line) << '\n';
-        return 1;
-    }
     report::engine::EngineOf(form.frxReport1)->PreviewPages().SaveToFile(parsed.ppg);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include "command.h"
 #include "script_run.h"
 
-#include "script/global_library.h"
+#include "script/script.h"
 
 #include <fstream>
 #include <iostream>
@@ -39,7 +39,7 @@ int runRun(const Args& args) {
     }
     std::ostringstream text;
     text << file.rdbuf();
-    rq::script::TfsScript script(&rq::script::fsGlobalUnit());
+    rq::script::TfsScript script(&scriptLibrary());
     script.Lines = splitLines(text.str());
     if (!script.Compile())
         return reportCompileError(script);

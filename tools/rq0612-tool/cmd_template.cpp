@@ -4,7 +4,7 @@
 // JPEG files first, which is how the committed resource is regenerated.
 #include "command.h"
 
-#include "app/certificate_template.h"
+#include "certificate/certificate_template.h"
 #include "report/model/barcode_view.h"
 #include "report/model/picture_view.h"
 #include "report/model/report.h"
@@ -42,7 +42,7 @@ private:
 int printTree() {
     for (const CommandInfo& info : commands()) {
         if (info.name == "report") {
-            StandardInputFrom input{std::string(app::certificateTemplateXml())};
+            StandardInputFrom input{std::string(certificate::certificateTemplateXml())};
             return info.run({"tree"});
         }
     }
@@ -70,7 +70,7 @@ int runTemplate(const Args& args) {
     if (!args.empty() && !pictures)
         return usageError("template", "expects no arguments, --tree or --pictures COAT MARK");
     TfrxReport report;
-    app::LoadCertificateTemplate(report);
+    certificate::LoadCertificateTemplate(report);
     if (pictures && !(replacePicture(report, "Picture1", args[1]) &&
                       replacePicture(report, "Picture2", args[2])))
         return 1;

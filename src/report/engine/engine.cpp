@@ -4,24 +4,21 @@
 
 #include "base/exceptions.h"
 #include "report/engine/script_objects.h"
+#include "report/scripting/report_library.h"
+#include "report/scripting/report_objects.h"
 #include "script/global_library.h"
-#include "script/host_report_objects.h"
-#include "script/stdlib.h"
 
 #include <sstream>
 
 namespace rq::report::engine {
 namespace {
 
-// The script library's TfrxReport.Calc goes through the report's engine.
-void installCalcHook() {
-    static const bool installed = [] {
-        script::SetReportCalcHook([](model::TfrxReport& report, const std::string& expression) {
-            return report.Calc(expression);
-        });
-        return true;
-    }();
-    (void)installed;
+// The global library with the report's classes, the parent of every run's
+// base script.
+script::TfsScript& reportLibrary() {
+    script::TfsScript& global = script::fsGlobalUnit();
+    scripting::AddReportLibrary(global);
+    return global;
 }
 
 std::string scriptError(const script::TfsScript& script) {
@@ -31,13 +28,12 @@ std::string scriptError(const script::TfsScript& script) {
 } // namespace
 
 TfrxEngine::TfrxEngine(model::TfrxReport& report, std::unique_ptr<TfrxCustomPreviewPages> store)
-    : report_(report), store_(std::move(store)), baseScript_(&script::fsGlobalUnit()),
+    : report_(report), store_(std::move(store)), baseScript_(&reportLibrary()),
       programScript_(&baseScript_),
       expressionCache_(std::make_unique<TfrxExpressionCache>(programScript_)),
       scriptObjects_(std::make_unique<EngineScriptObjects>(*this)) {
     store_->Engine = this;
     store_->Report = &report_;
-    installCalcHook();
 }
 
 TfrxEngine::~TfrxEngine() = default;
@@ -87,9 +83,9 @@ bool TfrxEngine::prepareScript() {
         object->PrepareForRun(); // picture views reset their changed flag here
         if (!object->Name().empty())
             programScript_.AddComponent(object->Name(), std::string(object->ClassName()),
-                                        script::WrapComponent(object).toObject());
+                                        scripting::WrapComponent(object).toObject());
     }
-    programScript_.AddObject("Report", "TfrxReport", script::WrapComponent(&report_).toObject());
+    programScript_.AddObject("Report", "TfrxReport", scripting::WrapComponent(&report_).toObject());
     scriptObjects_->AddTo(programScript_);
     programScript_.AddVariable("Value", "Variant", base::Variant::null());
     valueVariable_ = programScript_.FindLocal("Value");
@@ -133,7 +129,7 @@ void TfrxEngine::SetScriptValue(const base::Variant& value) {
 void TfrxEngine::runEvent(const std::string& procedure, model::TfrxComponent& object) {
     if (procedure.empty() || !Running)
         return;
-    programScript_.CallFunction(procedure, {script::WrapComponent(&object)});
+    programScript_.CallFunction(procedure, {scripting::WrapComponent(&object)});
 }
 
 TfrxEngine& AttachEngine(model::TfrxReport& report, std::unique_ptr<TfrxCustomPreviewPages> store) {

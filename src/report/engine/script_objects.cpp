@@ -98,16 +98,13 @@ void addOutlineClass(script::TfsScript& global) {
                     });
 }
 
+// The classes go into the global library the first time an engine is made.
 void registerClasses() {
-    static const bool registered = [] {
-        script::TfsScript& global = script::fsGlobalUnit();
-        if (global.FindClass("TfrxEngine") == nullptr)
-            addEngineClass(global);
-        if (global.FindClass("TfrxOutline") == nullptr)
-            addOutlineClass(global);
-        return true;
-    }();
-    (void)registered;
+    script::TfsScript& global = script::fsGlobalUnit();
+    if (global.FindClass("TfrxEngine") == nullptr)
+        addEngineClass(global);
+    if (global.FindClass("TfrxOutline") == nullptr)
+        addOutlineClass(global);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "report/model/report.h"
 
 #include "base/exceptions.h"
+#include "base/system_error.h"
 #include "report/model/page.h"
 #include "report/model/serializer.h"
 
@@ -132,13 +133,12 @@ bool TfrxReport::LoadFromFile(const std::string& fileName) {
 void TfrxReport::SaveToFile(const std::string& fileName) {
     std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
     if (!file)
-        base::raiseCannotCreateFile(fileName, std::strerror(errno));
+        base::raiseCannotCreateFile(fileName, base::systemErrorText(errno));
     SaveToStream(file);
 }
 
+// The three collections are written always, also when empty.
 std::string TfrxReport::DefinedData() const {
-    if (dataSets_.Count() == 0 && variables_.Count() == 0 && styles_.Count() == 0)
-        return {};
     CollectionWriter writer;
     writer.write("Datasets", dataSets_.Persistents());
     writer.write("Variables", variables_.Persistents());

@@ -3,6 +3,7 @@
 #include "report/model/xml_document.h"
 
 #include "base/exceptions.h"
+#include "base/system_error.h"
 #include "report/model/xml_io.h"
 
 #include <cerrno>
@@ -51,13 +52,13 @@ std::fstream& TfrxXMLDocument::tempStream() {
     std::string pattern = (folder / "rq0612-XXXXXX").string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
-        base::raiseCannotCreateFile(pattern, std::strerror(errno));
+        base::raiseCannotCreateFile(pattern, base::systemErrorText(errno));
     ::close(fd);
     tempFileName_ = pattern;
     tempStream_.open(tempFileName_,
                      std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     if (!tempStream_)
-        base::raiseCannotCreateFile(tempFileName_, std::strerror(errno));
+        base::raiseCannotCreateFile(tempFileName_, base::systemErrorText(errno));
     return tempStream_;
 }
 

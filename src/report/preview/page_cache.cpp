@@ -75,8 +75,12 @@ void TfrxPreviewPages::restoreObjects(const TfrxXMLItem& pageElement,
         if (const TfrxDictionary::Source* s = sourceOf(*item)) {
             // The difference follows BaseText, so its attributes win.
             object = serializer.ObjFromText(*parent, s->baseText + " " + item->Text());
-            if (object)
+            if (object) {
                 object->SetName(s->object->Name());
+                // Lets drawing find what belongs to the source object (its
+                // decoded picture).
+                object->SetSourceLink(s->object);
+            }
         } else {
             object = serializer.ObjFromText(*parent, item->Name() + " " + item->Text());
         }

@@ -107,6 +107,7 @@ const TfrxDictionary::Source* TfrxPreviewPages::sourceOf(const TfrxXMLItem& item
 
 void TfrxPreviewPages::Clear() {
     clearCache();
+    pictures_.Clear();
     dictionary_.Clear();
     sourcePages_.clear();
     document_.Clear();

@@ -10,6 +10,9 @@
 #include "report/model/xml_document.h"
 #include "report/preview/dictionary.h"
 #include "report/preview/outline.h"
+#include "report/preview/page_draw.h"
+#include "report/render/canvas.h"
+#include "report/render/decoded_pictures.h"
 
 #include <cstdint>
 #include <memory>
@@ -57,6 +60,26 @@ public:
     void SaveToStream(std::ostream& stream) override;
     void SaveToFile(const std::string& fileName) override;
 
+    // Frees every rebuilt page; the print job calls it after each page so
+    // that a long job keeps at most one rebuilt page.
+    void ClearPageCache() { clearCache(); }
+
+    // --- drawing (the preview, the print job, the tool) ---------------------
+    // Draws the page's background and every view on the canvas. The scales
+    // are device pixels per report pixel, the offsets the device position
+    // of the paper's top-left corner; the page's margins are added here.
+    void DrawPage(int index, render::Canvas& canvas, double scaleX, double scaleY, double offsetX,
+                  double offsetY);
+    // Finds the topmost view under (x, y) (device pixels; scale and paper
+    // corner as for DrawPage), shows its link in StatusText, answers its
+    // cursor and, for a click, follows its link through PointerActions.
+    void TrackPointer(int index, int x, int y, bool click, TMouseButton button, TShiftState shift,
+                      double scale, double offsetX, double offsetY, std::int32_t& cursor);
+    TfrxPointerActions PointerActions;
+    // Decoded pictures of the source objects, and the pictures that could
+    // not be drawn (set its problem callback to hear of them as they come).
+    render::DecodedPictures& Pictures() { return pictures_; }
+
     // --- inspection (the preview, the tool and tests) -----------------------
     const TfrxDictionary& Dictionary() const { return dictionary_; }
     int SourcePageCount() const { return static_cast<int>(sourcePages_.size()); }
@@ -89,6 +112,9 @@ private:
     void cachePage(int index, std::unique_ptr<model::TfrxReportPage> page);
     void clearCache() { pageCache_.clear(); }
     const model::TfrxXMLItem* findAnchor(const std::string& text) const;
+    model::TfrxView* viewAt(model::TfrxReportPage& page, int x, int y, double scale, double offsetX,
+                            double offsetY) const;
+    void followClick(model::TfrxView& view, TMouseButton button, TShiftState shift);
 
     // The document, the page elements' swapping and the root's children made
     // on first use are storage details: readers may trigger them, so they
@@ -99,6 +125,7 @@ private:
     // Rebuilt pages under the decimal page index, most recent first.
     std::vector<std::pair<std::string, std::unique_ptr<model::TfrxReportPage>>> pageCache_;
     TfrxOutline outline_;
+    render::DecodedPictures pictures_;
     std::int32_t markPage_ = -1;    // Count - 1 at BeginPass
     std::int32_t markCount_ = 0;    // object elements of the mark page at BeginPass
     std::int64_t sizeEstimate_ = 0; // bytes of element text since the last swap check

@@ -5,6 +5,7 @@
 
 #include "report/render/model_font.h"
 #include "report/render/rounding.h"
+#include "report/render/view_draw.h"
 
 namespace rq::report::render {
 namespace {
@@ -61,22 +62,14 @@ void loadMemoLayout(TfrxDrawText& text, const model::TfrxCustomMemoView& memo) {
 
 Rect memoTextBox(const model::TfrxCustomMemoView& memo, long double scaleX, long double scaleY,
                  long double offsetX, long double offsetY) {
+    const ViewDraw d = BeginDraw(memo, nullptr, scaleX, scaleY, offsetX, offsetY);
     const model::TfrxFrame& frame = memo.Frame();
-    const long double left = memo.AbsLeft(), top = memo.AbsTop();
-    const int deviceX = roundEven(left * scaleX + offsetX);
-    const int deviceY = roundEven(top * scaleY + offsetY);
-    int deviceX1 = roundEven((left + memo.Width()) * scaleX + offsetX);
-    int deviceY1 = roundEven((top + memo.Height()) * scaleY + offsetY);
-    if (frame.DropShadow()) {
-        deviceX1 -= roundEven(frame.ShadowWidth() * scaleX);
-        deviceY1 -= roundEven(frame.ShadowWidth() * scaleY);
-    }
     const long double frameX = frame.Width() * scaleX, frameY = frame.Width() * scaleY;
     const int gx = roundEven(memo.GapX() * scaleX), gy = roundEven(memo.GapY() * scaleY);
-    const int l = framed(memo, model::ftLeft) ? deviceX + roundEven((frameX - 1) / 2) : deviceX;
-    const int r = framed(memo, model::ftRight) ? deviceX1 - roundEven(frameX / 2) : deviceX1;
-    const int t = framed(memo, model::ftTop) ? deviceY + roundEven((frameY - 1) / 2) : deviceY;
-    const int b = framed(memo, model::ftBottom) ? deviceY1 - roundEven(frameY / 2) : deviceY1;
+    const int l = framed(memo, model::ftLeft) ? d.DeviceX + roundEven((frameX - 1) / 2) : d.DeviceX;
+    const int r = framed(memo, model::ftRight) ? d.DeviceX1 - roundEven(frameX / 2) : d.DeviceX1;
+    const int t = framed(memo, model::ftTop) ? d.DeviceY + roundEven((frameY - 1) / 2) : d.DeviceY;
+    const int b = framed(memo, model::ftBottom) ? d.DeviceY1 - roundEven(frameY / 2) : d.DeviceY1;
     return {l + gx, t + gy, r - gx + 1, b - gy + 1};
 }
 

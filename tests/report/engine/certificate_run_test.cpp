@@ -20,7 +20,8 @@ using Names = std::vector<std::string>;
 
 // The template resource as the application embeds it.
 std::string certificateXml() {
-    std::ifstream file(std::string(RQ_TEST_DATA_DIR) + "/../../src/app/resources/certificate.xml",
+    std::ifstream file(std::string(RQ_TEST_DATA_DIR) +
+                           "/../../src/certificate/resources/certificate.xml",
                        std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();

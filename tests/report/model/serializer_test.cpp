@@ -302,6 +302,19 @@ TEST(Serializer, ReloadKeepsTheNameAndTheOptionsThatStayInForce) {
     EXPECT_EQ(report.PagesCount(), 1);
 }
 
+TEST(Serializer, ReportWritesItsThreeCollectionsAlsoWhenEmpty) {
+    TfrxReport report;
+    const std::string defined = report.DefinedData();
+    for (const char* name : {"Datasets", "Variables", "Style"})
+        EXPECT_NE(defined.find(name), std::string::npos) << name;
+    const std::string text = saved(report);
+    EXPECT_NE(text.find(" PropData=\""), std::string::npos) << text;
+    TfrxReport back;
+    loadText(back, text);
+    EXPECT_EQ(back.Errors().Text(), "");
+    EXPECT_EQ(back.DefinedData(), defined);
+}
+
 TEST(Serializer, LoadErrorsReachTheHostBoxUnlessSilent) {
     TfrxReport report;
     std::string shown;

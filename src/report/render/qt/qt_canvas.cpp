@@ -9,6 +9,7 @@
 #include "report/render/memo_measure.h"
 #include "report/render/qt/qt_fonts.h"
 
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainterPath>
@@ -76,6 +77,7 @@ std::unique_ptr<QtCanvas> QtCanvas::screen(QPaintDevice* device) {
 std::unique_ptr<QtCanvas> QtCanvas::printer(QPagedPaintDevice* device) {
     struct Owned : QtCanvas {
         explicit Owned(QPagedPaintDevice* d) : QtCanvas(d->logicalDpiX(), d->logicalDpiY(), true) {
+            setGlyphText(true);
             beginOn(d);
         }
     };
@@ -98,7 +100,9 @@ void QtCanvas::textExtentEx(std::string_view text, std::span<int> cumulative) {
 }
 
 // Glyphs are filled as outlines, so that their shapes scale exactly with the
-// unhinted metrics on every device and reach printers as vectors.
+// unhinted metrics on every device; on paged devices (printers, PDF) they go
+// out as glyph runs of the same raw font at the same positions, so that the
+// text stays text there (embedded subsets that can be searched and copied).
 // Right-to-left reading needs no reordering here: Windows-1250 has no
 // right-to-left letters, so characters keep their order.
 void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string_view text,
@@ -107,17 +111,27 @@ void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string
         return;
     RealisedFont& font = realiseFont(font_);
     QPainterPath path;
+    QGlyphRun run;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
     qreal x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        path.addPath(font.outline(byte).translated(x, font.ascent));
+        if (glyphText_) {
+            glyphs << font.glyph(byte);
+            positions << QPointF(x, font.ascent);
+        }
+        if (!glyphText_ || font.emboldenWidth > 0)
+            path.addPath(font.outline(byte).translated(x, font.ascent));
         x += i < advances.size() ? advances[i] : font.advance(byte);
     }
+    QPainterPath decorations;
     const qreal thickness = std::max<qreal>(1, font.raw.lineThickness());
     if (font.underline)
-        path.addRect(QRectF(0, font.ascent + font.raw.underlinePosition(), x, thickness));
+        decorations.addRect(QRectF(0, font.ascent + font.raw.underlinePosition(), x, thickness));
     if (font.strikeOut)
-        path.addRect(QRectF(0, font.ascent - font.raw.xHeight() / 2 - thickness / 2, x, thickness));
+        decorations.addRect(
+            QRectF(0, font.ascent - font.raw.xHeight() / 2 - thickness / 2, x, thickness));
     painter_->save();
     if (options & ETO_CLIPPED)
         painter_->setClipRect(toQRect(clip),
@@ -126,10 +140,20 @@ void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string
     painter_->translate(at.x, at.y);
     if (font_.escapement != 0)
         painter_->rotate(-font_.escapement / 10.0);
-    painter_->fillPath(path, toQColor(font_.color));
+    const QColor color = toQColor(font_.color);
+    if (glyphText_) {
+        run.setRawFont(font.raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter_->setPen(color);
+        painter_->drawGlyphRun(QPointF(0, 0), run);
+    } else {
+        painter_->fillPath(path, color);
+    }
+    painter_->fillPath(decorations, color);
     if (font.emboldenWidth > 0)
-        painter_->strokePath(path, QPen(toQColor(font_.color), font.emboldenWidth, Qt::SolidLine,
-                                        Qt::RoundCap, Qt::RoundJoin));
+        painter_->strokePath(
+            path, QPen(color, font.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter_->restore();
 }
 

@@ -52,6 +52,9 @@ public:
     bool rectVisible(const Rect& rect) const override;
 
     QPainter& painter() { return *painter_; }
+    // Text as glyph runs (kept as text by PDF and printer engines) instead
+    // of filled outlines; the printer canvas uses them.
+    void setGlyphText(bool on) { glyphText_ = on; }
 
 protected:
     // For owners that make their painter after their device.
@@ -67,6 +70,7 @@ private:
     int dpiX_;
     int dpiY_;
     bool printer_;
+    bool glyphText_ = false;
 };
 
 // A memory bitmap with its canvas: measuring bitmaps, previews and PNG output.

@@ -1,12 +1,15 @@
 // Font registration and realisation with a small cache of raw fonts.
 #include "report/render/qt/qt_fonts.h"
 
+#include <QtEndian>
+
 #include "base/font_substitution.h"
 #include "base/text1250.h"
 #include "report/render/rounding.h"
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QtEndian>
 
 #include <cmath>
 #include <map>
@@ -47,12 +50,38 @@ qreal emboldening(const QFont& boldFont, const QRawFont& bold) {
     return regularStem > 0 && boldStem < 1.25 * regularStem ? bold.pixelSize() / 20 : 0;
 }
 
+// Ascent and descent as the platform's text cell has them: the OS/2 table's
+// usWinAscent and usWinDescent, which cover the accents of capitals (a
+// cell top at the text box's top would clip them otherwise); Qt's own
+// values may be the smaller typographic ones. Without the table, Qt's.
+struct CellMetrics {
+    qreal ascent = 0;
+    qreal descent = 0;
+};
+
+CellMetrics cellMetrics(const QRawFont& raw) {
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    constexpr int kWinAscent = 74, kWinDescent = 76, kUnitsPerEm = 18;
+    if (os2.size() < kWinDescent + 2 || head.size() < kUnitsPerEm + 2)
+        return {raw.ascent(), raw.descent()};
+    const auto u16 = [](const QByteArray& table, int offset) {
+        return qFromBigEndian<quint16>(table.constData() + offset);
+    };
+    const qreal unitsPerEm = u16(head, kUnitsPerEm);
+    if (unitsPerEm <= 0)
+        return {raw.ascent(), raw.descent()};
+    const qreal scale = raw.pixelSize() / unitsPerEm;
+    return {u16(os2, kWinAscent) * scale, u16(os2, kWinDescent) * scale};
+}
+
 qreal emPixels(const QRawFont& raw, int height) {
     if (height < 0)
         return -height;
     if (height == 0)
         return 16;
-    const qreal cell = raw.ascent() + raw.descent();
+    const CellMetrics metrics = cellMetrics(raw);
+    const qreal cell = metrics.ascent + metrics.descent;
     return cell > 0 ? height * raw.pixelSize() / cell : height;
 }
 
@@ -73,8 +102,9 @@ RealisedFont makeFont(const CanvasFont& description) {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
     result.raw = QRawFont::fromFont(font);
     result.raw.setPixelSize(em);
-    result.ascent = static_cast<int>(std::lround(result.raw.ascent()));
-    result.descent = static_cast<int>(std::lround(result.raw.descent()));
+    const CellMetrics metrics = cellMetrics(result.raw);
+    result.ascent = static_cast<int>(std::lround(metrics.ascent));
+    result.descent = static_cast<int>(std::lround(metrics.descent));
     if (font.bold())
         result.emboldenWidth = emboldening(font, result.raw);
     result.underline = description.style & fsUnderline;

@@ -1,0 +1,168 @@
+// The print job on a generated report of 100 pages of 40 text objects: into
+// a recording printer (the job, the store's page rebuilding and the drawing
+// on a canvas that only records) and into a PDF file at 600 dpi through Qt.
+// Counters: pages per second, the most rebuilt pages held at once, and the
+// process's peak resident memory.
+#if __has_include(<QGuiApplication>)
+
+#include "report/printing/print_job.h"
+#include "../tests/report/printing/recording_printer.h"
+#include "report/model/memo_view.h"
+#include "report/preview/preview_pages.h"
+#include "report/printing/store_print_pages.h"
+#include "report/render/qt/qt_canvas.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+using namespace rq::report;
+using printing::TfrxPrintChoices;
+
+constexpr int kPages = 100;
+constexpr int kMemos = 40;
+
+void ensureApplication() {
+    [[maybe_unused]] static QGuiApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "rq0612-bench";
+        static char* argv[] = {name, nullptr};
+        auto* made = new QGuiApplication(argc, argv);
+        render::qt::initQtRendering();
+        return made;
+    }();
+}
+
+struct Finished : engine::TfrxEngineState {
+    bool EngineRunning() const override { return false; }
+    bool EngineFinalPass() const override { return true; }
+};
+
+// A prepared report of kPages pages written straight into a store.
+struct GeneratedReport {
+    GeneratedReport() : store(&report) {
+        store.Engine = &engine;
+        auto* page = report.CreateChild<model::TfrxReportPage>();
+        page->SetName("Page1");
+        for (int i = 0; i < kMemos; ++i) {
+            auto* memo = page->CreateChild<model::TfrxMemoView>();
+            memo->SetName("Memo" + std::to_string(i + 1));
+            memo->SetBounds(20, 20 + 24 * i, 600, 20);
+            memo->Font().SetName("Tahoma");
+        }
+        store.Initialize();
+        store.AddSourcePage(*page);
+        store.BeginPass();
+        for (int p = 0; p < kPages; ++p) {
+            store.AddPage(*page);
+            for (int i = 0; i < kMemos; ++i) {
+                auto* memo = static_cast<model::TfrxMemoView*>(page->Objects(i));
+                memo->Memo().SetStreamText("Page " + std::to_string(p + 1) + ", line " +
+                                           std::to_string(i + 1) + ": Kiss J\xE1nos, 1970.01.01");
+                store.AddObject(*memo);
+            }
+        }
+        store.Finish();
+    }
+    model::TfrxReport report;
+    Finished engine;
+    preview::TfrxPreviewPages store;
+};
+
+// A printer that paints the pages into one PDF file at 600 dpi.
+class PdfPrinter : public printing::TfrxCustomPrinter {
+public:
+    explicit PdfPrinter(QString path) : TfrxCustomPrinter("PDF", ""), path_(std::move(path)) {}
+    void Init() override {}
+    void BeginDoc() override {
+        document_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        document_->setOutputFormat(QPrinter::PdfFormat);
+        document_->setOutputFileName(path_);
+        document_->setResolution(600);
+        document_->setFullPage(true);
+    }
+    void BeginPage() override {
+        if (canvas_)
+            document_->newPage();
+        else
+            canvas_ = render::qt::QtCanvas::printer(document_.get());
+    }
+    void EndPage() override {}
+    void EndDoc() override {
+        canvas_.reset();
+        document_.reset();
+    }
+    void Abort() override { EndDoc(); }
+    void SetViewParams(std::int32_t, printing::Extended, printing::Extended,
+                       model::TPrinterOrientation) override {}
+    void SetPrintParams(std::int32_t, printing::Extended, printing::Extended,
+                        model::TPrinterOrientation, std::int32_t, std::int32_t,
+                        std::int32_t) override {
+        dpi_ = {600, 600};
+    }
+    void PropertiesDialog() override {}
+    render::Canvas* Canvas() override { return canvas_.get(); }
+
+private:
+    QString path_;
+    std::unique_ptr<QPrinter> document_;
+    std::unique_ptr<render::qt::QtCanvas> canvas_;
+};
+
+// Counts the rebuilt pages held by the store after every page.
+struct Watched : printing::TfrxStorePrintPages {
+    using TfrxStorePrintPages::TfrxStorePrintPages;
+    explicit Watched(preview::TfrxPreviewPages& s) : TfrxStorePrintPages(s), store(s) {}
+    void DrawPage(int index, render::Canvas& canvas, printing::Extended sx, printing::Extended sy,
+                  printing::Extended ox, printing::Extended oy) override {
+        TfrxStorePrintPages::DrawPage(index, canvas, sx, sy, ox, oy);
+        held = std::max(held, static_cast<int>(store.PageCacheKeys().size()));
+    }
+    preview::TfrxPreviewPages& store;
+    int held = 0;
+};
+
+void report(benchmark::State& state, int held) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.SetItemsProcessed(state.iterations() * kPages);
+    state.counters["pages_per_s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * kPages), benchmark::Counter::kIsRate);
+    state.counters["max_held_pages"] = held;
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+void BM_PrintJobRecordingPrinter(benchmark::State& state) {
+    ensureApplication();
+    GeneratedReport generated;
+    Watched pages(generated.store);
+    printing::testing::RecordingPrinter printer;
+    for (auto _ : state) {
+        printer.calls.clear();
+        printing::TfrxPrintJob(pages, printer).Run(TfrxPrintChoices{}, {}, "");
+    }
+    report(state, pages.held);
+}
+BENCHMARK(BM_PrintJobRecordingPrinter)->Unit(benchmark::kMillisecond);
+
+void BM_PrintJobPdfFile(benchmark::State& state) {
+    ensureApplication();
+    GeneratedReport generated;
+    Watched pages(generated.store);
+    QTemporaryDir folder;
+    PdfPrinter printer(folder.filePath("job.pdf"));
+    for (auto _ : state)
+        printing::TfrxPrintJob(pages, printer).Run(TfrxPrintChoices{}, {}, "");
+    report(state, pages.held);
+}
+BENCHMARK(BM_PrintJobPdfFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+#endif

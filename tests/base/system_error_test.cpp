@@ -1,0 +1,33 @@
+// System error messages in the core's encoding whatever the encoding of the
+// user's locale.
+#include "base/system_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <locale.h>
+
+namespace rq::base {
+namespace {
+
+TEST(SystemError, MessageIsDecodedFromTheLocalesEncoding) {
+    const char* const locales[] = {"hu_HU.UTF-8", "hu_HU.ISO-8859-2"};
+    for (const char* name : locales) {
+        SCOPED_TRACE(name);
+        locale_t hungarian = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(nullptr));
+        if (hungarian == static_cast<locale_t>(nullptr))
+            GTEST_SKIP() << name << " is not installed (scripts/install-deps.sh generates it)";
+        const locale_t previous = uselocale(hungarian);
+        const std::string text = systemErrorText(EISDIR);
+        uselocale(previous);
+        freelocale(hungarian);
+        EXPECT_EQ(text, "Ez egy k\xF6nyvt\xE1r"); // Windows-1250
+    }
+}
+
+TEST(SystemError, PlainLocaleGivesTheEnglishMessage) {
+    EXPECT_EQ(systemErrorText(ENOENT), "No such file or directory");
+}
+
+} // namespace
+} // namespace rq::base

@@ -1,0 +1,150 @@
+// A private CUPS scheduler for tests: its own configuration, spool and
+// socket in a temporary folder, started as a child process and stopped by
+// its process id, so the machine's printing setup is never touched. Clients
+// reach it through CUPS_SERVER, which start() sets for this process and the
+// processes it starts. Queues write what the filter chain produces into
+// files of the folder ("file://" device), or PDF files ("cups-pdf:/").
+#pragma once
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace rq::testing {
+
+class PrivateCups {
+public:
+    static constexpr const char* kCupsd = "/usr/sbin/cupsd";
+    static constexpr const char* kPdfPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+
+    // Why no scheduler can be started here; nothing when one can.
+    static std::optional<std::string> unavailable() {
+        if (::access(kCupsd, X_OK) != 0)
+            return std::string("cupsd is not installed (package cups)");
+        if (::access(kPdfPpd, R_OK) != 0)
+            return std::string("the CUPS-PDF driver is not installed (printer-driver-cups-pdf)");
+        if (::geteuid() != 0)
+            return std::string("a private cupsd needs root to run its filters as user lp");
+        return std::nullopt;
+    }
+
+    PrivateCups() = default;
+    PrivateCups(const PrivateCups&) = delete;
+    PrivateCups& operator=(const PrivateCups&) = delete;
+    ~PrivateCups() { stop(); }
+
+    // Writes the configuration, starts cupsd and waits for its socket.
+    // Returns an error text on failure.
+    std::optional<std::string> start() {
+        char pattern[] = "/tmp/rq-cups-XXXXXX";
+        if (!::mkdtemp(pattern))
+            return std::string("cannot make a folder for cupsd");
+        dir_ = pattern;
+        namespace fs = std::filesystem;
+        for (const char* sub : {"conf/ppd", "spool/tmp", "cache", "state", "log", "out"})
+            fs::create_directories(dir_ / sub);
+        // The filters run as user lp: every folder must be open to others.
+        for (const auto& entry : fs::recursive_directory_iterator(dir_))
+            ::chmod(entry.path().c_str(), 0777);
+        ::chmod(dir_.c_str(), 0755);
+        write("conf/cupsd.conf", "Listen " + socket() +
+                                     "\nLogLevel warn\nWebInterface No\nBrowsing No\n"
+                                     "DefaultAuthType None\n"
+                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                     "<Location /admin>\n  Order allow,deny\n  Allow all\n"
+                                     "</Location>\n<Policy default>\n  <Limit All>\n"
+                                     "    Order deny,allow\n  </Limit>\n</Policy>\n");
+        const std::string d = dir_.string();
+        write("conf/cups-files.conf",
+              "SystemGroup root\nServerRoot " + d + "/conf\nRequestRoot " + d + "/spool\nTempDir " +
+                  d + "/spool/tmp\nCacheDir " + d + "/cache\nStateDir " + d + "/state\nAccessLog " +
+                  d + "/log/access_log\nErrorLog " + d + "/log/error_log\nPageLog " + d +
+                  "/log/page_log\nFileDevice Yes\n");
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::execl(kCupsd, kCupsd, "-f", "-c", (d + "/conf/cupsd.conf").c_str(), "-s",
+                    (d + "/conf/cups-files.conf").c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        if (pid_ < 0)
+            return std::string("cannot start cupsd");
+        ::setenv("CUPS_SERVER", socket().c_str(), 1);
+        for (int i = 0; i < 200; ++i) {
+            if (run("lpstat -r >/dev/null 2>&1") == 0)
+                return std::nullopt;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return "cupsd did not answer on " + socket() + ": " + read("log/error_log");
+    }
+
+    // Stops the scheduler (by its process id) and removes its folder.
+    void stop() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+            pid_ = -1;
+            ::unsetenv("CUPS_SERVER");
+        }
+        if (!dir_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir_, ignored);
+            dir_.clear();
+        }
+    }
+
+    // A PostScript queue (the CUPS-PDF driver) whose device is the file
+    // out/<name>.out; made the default printer when asked.
+    bool addFileQueue(const std::string& name, bool makeDefault = false) {
+        return run("lpadmin -p " + name + " -E -v file://" + outputPath(name).string() + " -P " +
+                   kPdfPpd + " >>" + (dir_ / "log/lpadmin").string() + " 2>&1") == 0 &&
+               (!makeDefault || run("lpadmin -d " + name + " >/dev/null 2>&1") == 0);
+    }
+
+    std::filesystem::path outputPath(const std::string& queue) const {
+        return dir_ / "out" / (queue + ".out");
+    }
+    std::string socket() const { return (dir_ / "cups.sock").string(); }
+    const std::filesystem::path& folder() const { return dir_; }
+
+    // Waits until the queue has no unfinished job; false after the timeout.
+    bool waitIdle(const std::string& queue, int seconds = 60) const {
+        for (int i = 0; i < seconds * 10; ++i) {
+            if (run("test -z \"$(lpstat -o " + queue + " 2>/dev/null)\"") == 0)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+
+    // The shell command's exit code, with this scheduler as the server.
+    static int run(const std::string& command) {
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string read(const std::string& relative) const {
+        std::ifstream in(dir_ / relative, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+private:
+    void write(const std::string& relative, const std::string& text) const {
+        std::ofstream(dir_ / relative) << text;
+    }
+
+    std::filesystem::path dir_;
+    pid_t pid_ = -1;
+};
+
+} // namespace rq::testing
