@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for the given number of minutes (default 10), one
-# after the other, and prints for each the executions, the coverage reached
-# and the findings. The fuzzers build with clang in build/fuzz; each grows
-# its own working corpus in build/fuzz/work/NAME from the seeds, and writes
-# crashing inputs to build/fuzz/findings/NAME/. Exits non-zero on a finding.
+# Builds the fuzz targets with clang in build/fuzz (the one fuzz
+# configuration: -O1, line tables only, ASan+UBSan, only the libraries the
+# targets link) and runs each for the given number of minutes, one after the
+# other, printing for each the executions, the coverage reached and the
+# findings. Each grows its own working corpus in build/fuzz/work/NAME from
+# the seeds and writes crashing inputs to build/fuzz/findings/NAME/.
+# With 0 minutes it only replays every seed corpus once (what the test run
+# does). Exits non-zero on a finding.
 #
 #   scripts/fuzz.sh [MINUTES] [TARGET...]
 set -euo pipefail
@@ -15,9 +18,15 @@ case $minutes in
 esac
 "$root/scripts/install-deps.sh"
 build="$root/build/fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DRQ_BUILD_FUZZ=ON -DRQ_BUILD_GUI=OFF -DRQ_BUILD_BENCH=OFF >/dev/null
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
+      -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DRQ_BUILD_FUZZ=ON -DRQ_BUILD_GUI=OFF \
+      -DRQ_BUILD_BENCH=OFF -DRQ_WERROR=ON >/dev/null
 cmake --build "$build" --target rq_fuzz
+
+if [ "$minutes" -eq 0 ]; then
+    # Every seed once, no mutation: the CTest tests labelled "fuzz".
+    cd "$build" && exec ctest -L fuzz --output-on-failure --timeout 300 -j "$(nproc)"
+fi
 
 # Every fuzz target registers a replay test named replay_<target>.
 targets=("$@")

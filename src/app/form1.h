@@ -11,6 +11,8 @@
 #include "crypto/lb_rijndael.h"
 #include "report/model/barcode_view.h"
 #include "report/model/report.h"
+#include "report/preview/qt/show_prepared.h"
+#include "report/printing/qt/cups_printers.h"
 #include "widgets/adv_main_menu.h"
 #include "widgets/component_list.h"
 #include "widgets/lmd_fill.h"
@@ -92,6 +94,12 @@ public:
     SavedFormLink SavedForm;
     // What the print command reaches besides the window.
     certificate::PrintLink Printing;
+    // What the preview window is lent: the print job and the printer check.
+    // Parts left empty are filled by the print command with the print
+    // dialog and job on the printers below.
+    report::preview::qt::TfrxPreviewLink PreviewLink;
+    // The printer list, made on the first print and kept while the window lives.
+    report::printing::qt::PrinterContext Printers;
 
     // Menu commands (each runs under the top-level failure handler).
     void Nyomtats1Click();

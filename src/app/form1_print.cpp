@@ -5,6 +5,12 @@
 #include "certificate/certificate_variables.h"
 #include "certificate/document_id.h"
 #include "certificate/processor_signature.h"
+#include "report/engine/engine.h"
+#include "report/preview/preview_pages.h"
+#include "report/preview/qt/show_prepared.h"
+#include "report/printing/qt/print_action.h"
+
+#include <QApplication>
 
 namespace rq::app {
 namespace {
@@ -46,7 +52,19 @@ bool TForm1::PrepareCertificate() {
 }
 
 void TForm1::Nyomtats1Click() {
-    PrepareCertificate();
+    if (!PrepareCertificate())
+        return;
+    auto& store = dynamic_cast<report::preview::TfrxPreviewPages&>(
+        report::engine::EngineOf(frxReport1)->PreviewPages());
+    report::preview::qt::TfrxPreviewLink link = PreviewLink;
+    if (!link.print)
+        link.print = [this, &store] {
+            report::printing::qt::PrintPrepared(frxReport1, store, Printers.PrinterList(),
+                                                QApplication::activeWindow());
+        };
+    if (!link.hasPrinters)
+        link.hasPrinters = [this] { return Printers.PrinterList().HasPhysicalPrinters(); };
+    report::preview::qt::ShowPrepared(frxReport1, store, link, this);
 }
 
 } // namespace rq::app

@@ -4,6 +4,7 @@
 // failed run reported through the error box with the template restored.
 #include "form1_harness.h"
 
+#include "../support/modal_dialog.h"
 #include "base/date_time.h"
 #include "certificate/document_id.h"
 #include "report/engine/engine.h"
@@ -204,10 +205,18 @@ TEST_F(CertificatePrint, IdentifierSurvivesARunWithoutName) {
 
 TEST_F(CertificatePrint, MenuCommandPreparesOnePageEachTime) {
     fill("");
+    int previews = 0;
+    const auto closePreview = [&](QWidget* modal) {
+        previews += modal->objectName() == QStringLiteral("TfrxPreviewForm") ? 1 : 0;
+        modal->close();
+    };
+    rq::testing::onModal(closePreview);
     form().Nyomtats1->trigger();
     EXPECT_EQ(store().Count(), 1);
+    rq::testing::onModal(closePreview);
     form().Nyomtats1->trigger();
     EXPECT_EQ(store().Count(), 1);
+    EXPECT_EQ(previews, 2);
     EXPECT_EQ(asked.size(), 24u);
     EXPECT_TRUE(boxes.empty());
 }

@@ -1,7 +1,12 @@
 // The main window as built: controls at their places, ownership and tab
 // order, start-up texts, fonts, the menu, lookup by name, the buffer window.
+#include "../support/modal_dialog.h"
 #include "form1_harness.h"
+#include "report/preview/qt/preview_form.h"
 #include "widgets/label.h"
+
+#include <QComboBox>
+#include <QLabel>
 
 #include <cstdlib>
 
@@ -159,18 +164,50 @@ TEST_F(MainWindow, FontsFollowTheSubstitutionTable) {
     EXPECT_TRUE(header.bold());
 }
 
-TEST_F(MainWindow, PrintItemRaisesAClickThatDoesNothingYet) {
+TEST_F(MainWindow, PrintItemOpensThePreviewOnTheCertificate) {
     const QString before = form().Edit1->text();
-    const auto visibleWindows = [] {
-        int count = 0;
-        for (const QWidget* w : QApplication::topLevelWidgets())
-            count += w->isVisible() ? 1 : 0;
-        return count;
-    };
-    const int windows = visibleWindows();
+    QString caption, status, zoom;
+    bool maximized = false;
+    int pages = 0;
+    rq::testing::onModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<report::preview::qt::TfrxPreviewForm*>(modal);
+        ASSERT_NE(preview, nullptr);
+        caption = preview->windowTitle();
+        maximized = preview->windowState().testFlag(Qt::WindowMaximized);
+        status = preview->PagePanel->text();
+        zoom = preview->ZoomCB->currentText();
+        pages = preview->Preview->PageCount();
+        rq::testing::keyInModal(modal, Qt::Key_Escape);
+    });
     form().Nyomtats1->trigger();
-    EXPECT_EQ(visibleWindows(), windows);
+    EXPECT_EQ(caption, QStringLiteral("Preview"));
+    EXPECT_TRUE(maximized);
+    EXPECT_EQ(status, QStringLiteral("Page 1 of 1"));
+    EXPECT_EQ(zoom, QStringLiteral("100%"));
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(form().Edit1->text(), before);
+}
+
+TEST_F(MainWindow, PreviewOfThePrintItemPrintsOnTheSystemsPrinters) {
+    // A server that does not exist lists no queue: only the substitute
+    // printer remains, which the preview must not offer for printing.
+    setenv("CUPS_SERVER", "/nonexistent/rq0612-cups.sock", 1);
+    bool printable = true;
+    bool printHandler = false;
+    rq::testing::onModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<report::preview::qt::TfrxPreviewForm*>(modal);
+        ASSERT_NE(preview, nullptr);
+        printable = preview->HasPrinters && preview->HasPrinters();
+        printHandler = static_cast<bool>(preview->Preview->PrintHandler);
+        rq::testing::keyInModal(modal, Qt::Key_Escape);
+    });
+    form().Nyomtats1->trigger();
+    unsetenv("CUPS_SERVER");
+    EXPECT_FALSE(printable);
+    EXPECT_TRUE(printHandler);
+    ASSERT_GT(form().Printers.PrinterList().Count(), 0);
+    EXPECT_EQ(form().Printers.PrinterList().PrinterNames().front(), "Virtual");
 }
 
 TEST_F(MainWindow, ExitEndsTheProcessAtOnceWithCodeZero) {

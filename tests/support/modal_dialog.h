@@ -3,7 +3,12 @@
 // and fires once the dialog is the active modal widget.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,7 +16,9 @@
 
 namespace rq::testing {
 
-// Runs action on the modal dialog once it is shown.
+// Runs action on the modal dialog once it is shown. An action that fails to
+// close the dialog must not leave the test waiting forever in its event loop:
+// a dialog still open some seconds later is a test failure and is closed.
 inline void onModal(std::function<void(QWidget*)> action) {
     auto* timer = new QTimer;
     timer->setInterval(5);
@@ -19,10 +26,28 @@ inline void onModal(std::function<void(QWidget*)> action) {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
+            QPointer<QWidget> shown(modal);
             action(modal);
+            QTimer::singleShot(5000, [shown] {
+                if (!shown || !shown->isVisible() || QApplication::activeModalWidget() != shown)
+                    return;
+                ADD_FAILURE() << "the modal dialog was left open";
+                if (auto* dialog = qobject_cast<QDialog*>(shown.data()))
+                    dialog->reject();
+                else
+                    shown->close();
+            });
         }
     });
     timer->start();
+}
+
+// Presses a key in the modal window: on its focused child, or on the window
+// itself while the focus has not arrived. The application's focus widget may
+// still be in the window underneath, so it is not the target.
+inline void keyInModal(QWidget* modal, Qt::Key key) {
+    QWidget* target = modal->focusWidget();
+    QTest::keyClick(target ? target : modal, key);
 }
 
 } // namespace rq::testing

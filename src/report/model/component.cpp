@@ -57,8 +57,8 @@ void TfrxComponent::adopt(std::unique_ptr<TfrxComponent> child) {
     TfrxComponent* raw = child.get();
     objects_.push_back(std::move(child));
     raw->parent_ = this;
-    if (TfrxReport* report = Report())
-        report->names_.addTree(*raw);
+    if (report_ != nullptr && raw->report_ != raw)
+        raw->setTreeReport(report_);
     if (raw->parentFont_)
         raw->SetParentFont(true);
 }
@@ -68,8 +68,8 @@ std::unique_ptr<TfrxComponent> TfrxComponent::takeChild(TfrxComponent* child) {
     // reverse order of their creation, or all at once by takeChildren.
     for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
         if (it->get() == child) {
-            if (TfrxReport* report = Report())
-                report->names_.removeTree(*child);
+            if (report_ != nullptr && child->report_ != child)
+                child->setTreeReport(nullptr);
             std::unique_ptr<TfrxComponent> owned = std::move(*it);
             objects_.erase(std::next(it).base());
             owned->parent_ = nullptr;
@@ -80,12 +80,10 @@ std::unique_ptr<TfrxComponent> TfrxComponent::takeChild(TfrxComponent* child) {
 }
 
 std::vector<std::unique_ptr<TfrxComponent>> TfrxComponent::takeChildren() {
-    if (TfrxReport* report = Report()) {
-        if (report == this)
-            report->names_.clear();
-        else
-            for (auto& child : objects_)
-                report->names_.removeTree(*child);
+    if (report_ != nullptr) {
+        for (auto& child : objects_)
+            if (child->report_ != child.get())
+                child->setTreeReport(nullptr);
     }
     std::vector<std::unique_ptr<TfrxComponent>> children = std::move(objects_);
     objects_.clear();
@@ -158,11 +156,22 @@ TfrxReportPage* TfrxComponent::Page() const {
 }
 
 TfrxReport* TfrxComponent::Report() const {
-    for (const TfrxComponent* c = this; c; c = c->parent_) {
-        if (auto* report = dynamic_cast<const TfrxReport*>(c))
-            return const_cast<TfrxReport*>(report);
+    return report_;
+}
+
+void TfrxComponent::setTreeReport(TfrxReport* report) {
+    std::vector<TfrxComponent*> work{this};
+    while (!work.empty()) {
+        TfrxComponent* c = work.back();
+        work.pop_back();
+        if (c->report_ != nullptr)
+            c->report_->names_.remove(c->name_, c);
+        c->report_ = report;
+        if (report != nullptr)
+            report->names_.add(c->name_, c);
+        for (auto& child : c->objects_)
+            work.push_back(child.get());
     }
-    return nullptr;
 }
 
 Extended TfrxComponent::AbsLeft() const {

@@ -3,9 +3,6 @@
 #include "report/model/name_index.h"
 
 #include "base/text1250.h"
-#include "report/model/component.h"
-
-#include <vector>
 
 namespace rq::report::model {
 
@@ -24,29 +21,6 @@ void NameIndex::remove(const std::string& name, TfrxComponent* object) {
             return;
         }
     }
-}
-
-namespace {
-
-template <class Visit> void forTree(TfrxComponent& root, Visit visit) {
-    std::vector<TfrxComponent*> work{&root};
-    while (!work.empty()) {
-        TfrxComponent* c = work.back();
-        work.pop_back();
-        visit(*c);
-        for (int i = 0; i < c->Count(); ++i)
-            work.push_back(c->Objects(i));
-    }
-}
-
-} // namespace
-
-void NameIndex::addTree(TfrxComponent& root) {
-    forTree(root, [this](TfrxComponent& c) { add(c.Name(), &c); });
-}
-
-void NameIndex::removeTree(TfrxComponent& root) {
-    forTree(root, [this](TfrxComponent& c) { remove(c.Name(), &c); });
 }
 
 std::size_t NameIndex::count(std::string_view name) const {

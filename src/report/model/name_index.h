@@ -17,10 +17,6 @@ public:
     // Objects with an empty name are not indexed.
     void add(const std::string& name, TfrxComponent* object);
     void remove(const std::string& name, TfrxComponent* object);
-    // The object and all its descendants.
-    void addTree(TfrxComponent& root);
-    void removeTree(TfrxComponent& root);
-    void clear() { byName_.clear(); }
 
     // How many indexed objects carry the name, and one of them (null for none).
     std::size_t count(std::string_view name) const;

@@ -34,6 +34,8 @@ public:
     std::string Description() const override { return "obReport"; }
 
     TfrxReport();
+    // Releases the objects while the name index they are listed in still lives.
+    ~TfrxReport() override;
 
     int PagesCount() const { return Count(); }
     TfrxReportPage* Pages(int index) const;

@@ -59,6 +59,13 @@ public:
     engine::TfrxPageSize GetPageSize(int index) const override;
     void SaveToStream(std::ostream& stream) override;
     void SaveToFile(const std::string& fileName) override;
+    // Reads what SaveToStream wrote: the store is cleared and takes the
+    // document's pages, outline and anchors, its source pages and its alias
+    // table. Text that is not such a document raises "Invalid file format"
+    // and leaves the store empty.
+    void LoadFromStream(std::istream& stream);
+    // "Cannot open file ..." when the file cannot be read.
+    void LoadFromFile(const std::string& fileName);
 
     // Frees every rebuilt page; the print job calls it after each page so
     // that a long job keeps at most one rebuilt page.
@@ -112,6 +119,10 @@ private:
     void cachePage(int index, std::unique_ptr<model::TfrxReportPage> page);
     void clearCache() { pageCache_.clear(); }
     const model::TfrxXMLItem* findAnchor(const std::string& text) const;
+    // Loading: source pages and aliases from the loaded document.
+    void loadSourcePages();
+    void loadDictionary();
+    void checkPageElements() const;
     model::TfrxView* viewAt(model::TfrxReportPage& page, int x, int y, double scale, double offsetX,
                             double offsetY) const;
     void followClick(model::TfrxView& view, TMouseButton button, TShiftState shift);

@@ -1,0 +1,215 @@
+// The preview window: caption, toolbar items by the report's buttons, the
+// page panel, the zoom buttons and the zoom box with its error, printing
+// with and without printers, and closing with Esc.
+#include "preview_fixture.h"
+
+#include "../../../support/modal_dialog.h"
+#include "report/preview/qt/show_prepared.h"
+#include "widgets/window_system.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QToolButton>
+
+namespace rq::report::preview::qt::test {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class PreviewWindow : public PreviewWindowTest {
+protected:
+    void TearDown() override { widgets::setUnhandledErrorHandler(nullptr); }
+
+    void typeZoom(const QString& text) {
+        form->ZoomCB->setFocus();
+        form->ZoomCB->lineEdit()->selectAll();
+        QTest::keyClicks(form->ZoomCB->lineEdit(), text);
+        QTest::keyClick(form->ZoomCB->lineEdit(), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(PreviewWindow, ShowsCaptionPagePanelZoomAndTheCertificatesToolbar) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Preview"));
+    EXPECT_EQ(form->PagePanel->text(), QStringLiteral("Page 1 of 10"));
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("100%"));
+    EXPECT_EQ(form->ToolbarItems(), (Items{"Print", "Whole Page", "Page Width", "100%", "Two Pages",
+                                           "Zoom", "-", "Close"}));
+    EXPECT_FALSE(preview().OutlineTree().isVisible());
+    EXPECT_EQ(workspace().PageRectOnClient(0), (TfrxPageRect{103, 10, 897, 1133}));
+}
+
+TEST_F(PreviewWindow, AllButtonsShowEveryItem) {
+    TfrxPreviewForm all;
+    generated.report.PreviewOptions().Buttons = TfrxPreviewOptions::kAllButtons;
+    all.Attach(generated.report, generated.store);
+    EXPECT_EQ(
+        all.ToolbarItems(),
+        (Items{"Print",      "Open",        "Save",      "Export",      "Find",      "Whole Page",
+               "Page Width", "100%",        "Two Pages", "Zoom",        "Margins",   "Outline",
+               "Drag Tool",  "Zoom Tool",   "Add Page",  "Delete Page", "Edit Page", "First Page",
+               "Prior Page", "Page Number", "Next Page", "Last Page",   "-",         "Close"}));
+}
+
+TEST_F(PreviewWindow, ReportNameReplacesTheCaption) {
+    TfrxPreviewForm named;
+    generated.report.ReportOptions().Name = "Igazol\xE1s";
+    named.Attach(generated.report, generated.store);
+    EXPECT_EQ(named.windowTitle(), QString::fromUtf8("Igazolás"));
+}
+
+struct ZoomBoxCase {
+    const char* name;
+    const char* typed;
+    double zoom;
+    const char* shown;
+};
+
+const ZoomBoxCase kZoomBox[] = {
+    {"Number", "75", 0.75, "75%"},
+    {"BlankAndPercent", "75 %", 0.75, "75%"},
+    {"BelowAQuarter", "10", 0.25, "25%"},
+    {"Fraction", "150,4", 1.504, "150%"},
+};
+
+class ZoomBox : public PreviewWindow, public ::testing::WithParamInterface<ZoomBoxCase> {};
+
+TEST_P(ZoomBox, EnterSetsTheZoomAndTheBoxShowsIt) {
+    typeZoom(QString::fromLatin1(GetParam().typed));
+    EXPECT_DOUBLE_EQ(preview().Zoom(), GetParam().zoom);
+    EXPECT_EQ(form->ZoomCB->currentText(), QString::fromLatin1(GetParam().shown));
+    EXPECT_TRUE(workspace().hasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(PreviewWindow, ZoomBox, ::testing::ValuesIn(kZoomBox),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PreviewWindow, ZoomBoxNonNumberKeepsZoomAndText) {
+    std::vector<std::string> errors;
+    widgets::setUnhandledErrorHandler([&](const std::string& m) { errors.push_back(m); });
+    typeZoom(QStringLiteral("abc %"));
+    EXPECT_EQ(errors, (Items{"'abc' is not a valid floating point value."}));
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 1.0);
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("abc %"));
+}
+
+TEST_F(PreviewWindow, ZoomBoxListEntriesChooseTheModes) {
+    form->ZoomCB->setCurrentIndex(6);
+    emit form->ZoomCB->activated(6);
+    QApplication::processEvents();
+    EXPECT_EQ(preview().ZoomMode(), zmPageWidth);
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 980.0 / 794);
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("123%"));
+    form->ZoomCB->setCurrentIndex(7);
+    emit form->ZoomCB->activated(7);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 780.0 / 1123);
+}
+
+TEST_F(PreviewWindow, TwoPagesPutsTwoPagesInARow) {
+    form->Zoom50B->click();
+    EXPECT_EQ(preview().ZoomMode(), zmManyPages);
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 968.0 / 1588);
+    EXPECT_EQ(preview().PageList().ColumnCount(), 2);
+    EXPECT_EQ(workspace().PageRectOnClient(0).Top, workspace().PageRectOnClient(1).Top);
+    EXPECT_EQ(workspace().PageRectOnClient(0), (TfrxPageRect{13, 6, 497, 691}));
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("61%"));
+    // A chosen zoom leaves the two-page layout.
+    form->Zoom100B->click();
+    EXPECT_EQ(preview().PageList().ColumnCount(), 1);
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("100%"));
+}
+
+TEST_F(PreviewWindow, WholePageAndPageWidthButtons) {
+    form->ZoomWholePageB->click();
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 780.0 / 1123);
+    EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("69%"));
+    form->ZoomPageWidthB->click();
+    EXPECT_DOUBLE_EQ(preview().Zoom(), 980.0 / 794);
+}
+
+TEST_F(PreviewWindow, PrintWithoutPrinterShowsTheBoxAndPrintsNothing) {
+    int printed = 0;
+    preview().PrintHandler = [&] { ++printed; };
+    form->HasPrinters = [] { return false; };
+    QString caption, text;
+    rq::testing::onModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        box->button(QMessageBox::Ok)->click();
+    });
+    form->PrintB->click();
+    EXPECT_EQ(caption, QStringLiteral("Error"));
+    EXPECT_EQ(text, QStringLiteral("No printers installed in your system"));
+    EXPECT_EQ(printed, 0);
+}
+
+TEST_F(PreviewWindow, PrintButtonAndCtrlPReachThePrintJob) {
+    std::vector<int> pages;
+    preview().PrintHandler = [&] { pages.push_back(generated.store.CurPreviewPage); };
+    form->HasPrinters = [] { return true; };
+    preview().SetPageNo(3);
+    form->PrintB->click();
+    // Ctrl+P does not ask for printers; after a print the view is back on page 1.
+    form->HasPrinters = [] { return false; };
+    key(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(pages, (std::vector<int>{3, 1}));
+    EXPECT_FALSE(preview().Locked());
+}
+
+TEST_F(PreviewWindow, PrintingPageShowsProgressWithCancel) {
+    generated.store.OnPrintingPage(2);
+    EXPECT_TRUE(preview().ProgressPanel().isVisible());
+    EXPECT_EQ(preview().ProgressLabel().text(), QStringLiteral("Printing page 2"));
+    preview().ProgressCancel().click();
+    EXPECT_TRUE(generated.store.Terminated);
+    preview().Unlock();
+    EXPECT_FALSE(preview().ProgressPanel().isVisible());
+}
+
+TEST_F(PreviewWindow, StatusTextPanelFollowsTheStore) {
+    generated.store.StatusText = "http://example.org";
+    generated.store.OnStatusText();
+    EXPECT_EQ(form->StatusPanel->text(), QStringLiteral("http://example.org"));
+}
+
+TEST_F(PreviewWindow, EscCloses) {
+    ASSERT_TRUE(form->isVisible());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+}
+
+TEST_F(PreviewWindow, CloseButtonCloses) {
+    form->CancelB->click();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
+    GeneratedReport generated(1);
+    generated.report.PreviewOptions().Buttons = bit(pbPrint) | bit(pbZoom);
+    bool maximized = false, modal = false;
+    QString status;
+    TfrxPreviewLink link;
+    link.opened = [&](TfrxPreviewForm& form) {
+        rq::testing::onModal([&](QWidget* shown) {
+            maximized = shown->windowState().testFlag(Qt::WindowMaximized);
+            modal = shown == &form;
+            status = form.PagePanel->text();
+            rq::testing::keyInModal(shown, Qt::Key_Escape);
+        });
+    };
+    ShowPrepared(generated.report, generated.store, link);
+    EXPECT_TRUE(maximized);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(status, QStringLiteral("Page 1 of 1"));
+    EXPECT_EQ(generated.store.Preview, nullptr);
+}
+
+} // namespace
+} // namespace rq::report::preview::qt::test
