@@ -15,6 +15,24 @@ function(rq_apply_flags target)
     endif()
 endfunction()
 
+# rq_publish_headers(name dir out): the library publishes only its own
+# folder's headers, through a folder of links in the build tree that keeps
+# their include paths ("report/model/report.h"). A dependant sees the headers
+# of the libraries it links and of theirs, and nothing else, so an include
+# against the layers fails to compile instead of linking by accident.
+function(rq_publish_headers name dir out)
+    set(view ${CMAKE_BINARY_DIR}/layers/${name})
+    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/${dir})
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    file(REMOVE_RECURSE ${view})
+    file(MAKE_DIRECTORY ${view}/${rel})
+    foreach(header ${headers})
+        get_filename_component(file_name ${header} NAME)
+        file(CREATE_LINK ${header} ${view}/${rel}/${file_name} SYMBOLIC)
+    endforeach()
+    set(${out} ${view} PARENT_SCOPE)
+endfunction()
+
 # rq_add_library(name dir deps...): a static library of dir/*.cpp (and its
 # Qt headers for moc); a folder without sources yet gives an interface library
 # so that dependants can already name it.
@@ -22,14 +40,15 @@ function(rq_add_library name dir)
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp
          ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
     file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    rq_publish_headers(${name} ${dir} view)
     if(sources)
         add_library(${name} STATIC ${sources} ${headers})
-        target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+        target_include_directories(${name} PUBLIC ${view})
         target_link_libraries(${name} PUBLIC ${ARGN})
         rq_apply_flags(${name})
     else()
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+        target_include_directories(${name} INTERFACE ${view})
         target_link_libraries(${name} INTERFACE ${ARGN})
     endif()
 endfunction()
@@ -47,4 +66,21 @@ function(rq_add_tests name dir)
     rq_apply_flags(${name})
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# rq_embed_resource(target input header function): the bytes of a source file
+# (the script grammar, the certificate template) become a function returning
+# them, generated at build time so that the file under src/ is the only copy.
+function(rq_embed_resource target input header function)
+    get_filename_component(stem ${input} NAME_WE)
+    set(output ${CMAKE_BINARY_DIR}/generated/${target}/${stem}_data.cpp)
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/${target}
+        COMMAND rq-embed-resource ${CMAKE_SOURCE_DIR}/${input} ${output} ${header} ${function}
+        DEPENDS rq-embed-resource ${CMAKE_SOURCE_DIR}/${input}
+        COMMENT "Embedding ${input}"
+        VERBATIM)
+    target_sources(${target} PRIVATE ${output})
+    set_source_files_properties(${output} PROPERTIES SKIP_AUTOMOC ON)
 endfunction()

@@ -2,6 +2,7 @@
 #include "base/number_text.h"
 
 #include "base/exceptions.h"
+#include "base/hex.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,16 +25,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Parses the magnitude of an integer; limit is the largest magnitude
 // allowed (hexadecimal numbers may use the full unsigned range and wrap).
 bool parseMagnitude(std::string_view digits, int base, std::uint64_t limit, std::uint64_t& out) {
@@ -41,7 +32,7 @@ bool parseMagnitude(std::string_view digits, int base, std::uint64_t limit, std:
         return false;
     std::uint64_t value = 0;
     for (char c : digits) {
-        const int d = hexValue(c);
+        const int d = hexDigitValue(c);
         if (d < 0 || d >= base)
             return false;
         if (value > (limit - static_cast<std::uint64_t>(d)) / static_cast<std::uint64_t>(base))
@@ -164,10 +155,9 @@ std::string intToStr(std::int64_t value) {
 }
 
 std::string intToHex(std::uint64_t value, int minDigits) {
-    static const char kHex[] = "0123456789ABCDEF";
     std::string text;
     do {
-        text.insert(text.begin(), kHex[value & 15]);
+        text.insert(text.begin(), hexDigitChar(static_cast<unsigned>(value & 15)));
         value >>= 4;
     } while (value != 0);
     while (static_cast<int>(text.size()) < minDigits)

@@ -10,14 +10,14 @@ namespace rq::base {
 
 // Nearest whole value, halves to the even neighbour: 2.5 -> 2, 3.5 -> 4,
 // -2.5 -> -2. Independent of the floating-point rounding mode.
-inline double roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5)
+template <typename Float> Float roundHalfEven(Float value) {
+    const Float floor = std::floor(value);
+    const Float diff = value - floor;
+    if (diff < Float(0.5))
         return floor;
-    if (diff > 0.5)
+    if (diff > Float(0.5))
         return floor + 1;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+    return std::fmod(floor, Float(2)) == 0 ? floor : floor + 1;
 }
 
 // Toward zero: 2.7 -> 2, -2.7 -> -2.
@@ -25,10 +25,12 @@ inline double truncate(double value) {
     return std::trunc(value);
 }
 
-// The same, as integers. Values outside the int range (and NaN) saturate to
-// its limits so that a wild coordinate never becomes undefined behaviour.
-int roundToInt(double value);
-int truncToInt(double value);
-std::int64_t roundToInt64(double value);
+// The same, as integers. Values outside the integer's range (and NaN)
+// saturate to its limits so that a wild coordinate never becomes undefined
+// behaviour. The text layout computes in extended precision, so the value is
+// taken as long double (a double converts exactly).
+int roundToInt(long double value);
+int truncToInt(long double value);
+std::int64_t roundToInt64(long double value);
 
 } // namespace rq::base

@@ -3,7 +3,7 @@
 // sorted list".
 #include "script/host_string_list.h"
 
-#include "script/ansi_case.h"
+#include "base/letter_case.h"
 #include "script/errors.h"
 
 #include <algorithm>
@@ -132,14 +132,14 @@ int StringList::IndexOf(std::string_view text) const {
     if (int index = 0; sorted_)
         return Find(text, index) ? index : -1;
     for (int i = 0; i < Count(); ++i)
-        if (AnsiCompareText(items_[static_cast<std::size_t>(i)].text, text) == 0)
+        if (base::AnsiCompareText(items_[static_cast<std::size_t>(i)].text, text) == 0)
             return i;
     return -1;
 }
 
 int StringList::IndexOfName(std::string_view name) const {
     for (int i = 0; i < Count(); ++i)
-        if (AnsiCompareText(Name(i), name) == 0 &&
+        if (base::AnsiCompareText(Name(i), name) == 0 &&
             items_[static_cast<std::size_t>(i)].text.find('=') != std::string::npos)
             return i;
     return -1;
@@ -227,7 +227,7 @@ bool StringList::Find(std::string_view text, int& index) const {
     bool found = false;
     while (low <= high) {
         const int mid = (low + high) / 2;
-        const int c = AnsiCompareText(items_[static_cast<std::size_t>(mid)].text, text);
+        const int c = base::AnsiCompareText(items_[static_cast<std::size_t>(mid)].text, text);
         if (c < 0) {
             low = mid + 1;
         } else {
@@ -245,7 +245,7 @@ bool StringList::Find(std::string_view text, int& index) const {
 
 void StringList::Sort() {
     std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
-        return AnsiCompareText(a.text, b.text) < 0;
+        return base::AnsiCompareText(a.text, b.text) < 0;
     });
 }
 

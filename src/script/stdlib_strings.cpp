@@ -2,8 +2,8 @@
 // follows the Windows-1250 letters.
 #include "script/stdlib.h"
 
+#include "base/letter_case.h"
 #include "base/text1250.h"
-#include "script/ansi_case.h"
 
 namespace rq::script {
 
@@ -37,10 +37,10 @@ Variant InsertChars(VariantArray& a) {
 }
 
 Variant NameCase(VariantArray& a) {
-    std::string s = AnsiLowerCase(a[0].toString());
+    std::string s = base::AnsiLowerCase(a[0].toString());
     for (std::size_t i = 0; i < s.size(); ++i)
         if (i == 0 || s[i - 1] == ' ')
-            s[i] = AnsiUpperChar(s[i]);
+            s[i] = base::AnsiUpperChar(s[i]);
     return Variant(s);
 }
 
@@ -76,14 +76,16 @@ const StandardRoutine kStrings[] = {
     {"procedure Delete(var s: String; from, count: Integer): String", DeleteChars},
     {"procedure Insert(s: String; var s2: String; pos: Integer): String", InsertChars},
     {"function Uppercase(s: String): String",
-     [](VariantArray& a) { return Variant(AnsiUpperCase(a[0].toString())); }},
+     [](VariantArray& a) { return Variant(base::AnsiUpperCase(a[0].toString())); }},
     {"function Lowercase(s: String): String",
-     [](VariantArray& a) { return Variant(AnsiLowerCase(a[0].toString())); }},
+     [](VariantArray& a) { return Variant(base::AnsiLowerCase(a[0].toString())); }},
     {"function Trim(s: String): String",
      [](VariantArray& a) { return Variant(rq::base::trim(a[0].toString())); }},
     {"function NameCase(s: String): String", NameCase},
     {"function CompareText(s, s1: String): Integer",
-     [](VariantArray& a) { return Variant(AnsiCompareText(a[0].toString(), a[1].toString())); }},
+     [](VariantArray& a) {
+         return Variant(base::AnsiCompareText(a[0].toString(), a[1].toString()));
+     }},
     {"function Chr(i: Integer): Char",
      [](VariantArray& a) { return Variant(std::string(1, static_cast<char>(a[0].toInteger()))); }},
     // Ord of an empty text is 0: there is no first character.

@@ -5,6 +5,9 @@
 // printers of 96 to 1200 dpi.
 #include "form1_harness.h"
 
+#include "../support/canvas_trace.h"
+#include "../support/golden.h"
+
 #include "base/date_time.h"
 #include "report/engine/engine.h"
 #include "report/model/line_view.h"
@@ -20,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -83,7 +87,7 @@ TEST_F(CertificateRender, ImageAt96DpiMatchesTheGoldenPicturePixelForPixel) {
     const QImage image = report::render::qt::renderImage({210, 297}, 96, true, drawPage())
                              .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(794, 1123));
-    if (std::getenv("RQ_REGENERATE_GOLDEN")) {
+    if (rq::testing::regeneratingGolden()) {
         ASSERT_TRUE(image.save(kGolden, "PNG"));
         GTEST_SKIP() << "golden picture rewritten";
     }
@@ -95,6 +99,16 @@ TEST_F(CertificateRender, ImageAt96DpiMatchesTheGoldenPicturePixelForPixel) {
             differing += image.pixel(x, y) != golden.pixel(x, y);
     EXPECT_EQ(differing, 0);
     EXPECT_TRUE(store().Pictures().Problems().empty());
+}
+
+// The prepared page as the store saves it, and the commands that draw it on
+// a 600 dpi printer: a change to either shows as a readable difference.
+TEST_F(CertificateRender, PreparedPageAndItsDrawingMatchTheGoldenFiles) {
+    std::ostringstream ppg;
+    store().SaveToStream(ppg);
+    EXPECT_TRUE(rq::testing::matchesGolden("certificate/certificate.ppg", ppg.str()));
+    EXPECT_TRUE(rq::testing::matchesGolden("certificate/drawing_600dpi.txt",
+                                           rq::testing::canvasTrace(*record(600))));
 }
 
 // Horizontal or vertical strokes of the page, in drawing order.

@@ -1,7 +1,7 @@
 // AES against the known-answer vectors of FIPS-197 Appendix C.1 and against
 // the openssl tool on seeded random keys and blocks.
 #include "crypto/aes.h"
-#include "crypto/hex.h"
+#include "hex_text.h"
 #include "openssl_cli.h"
 
 #include <gtest/gtest.h>

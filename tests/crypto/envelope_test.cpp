@@ -4,9 +4,9 @@
 #include "crypto/aes.h"
 #include "crypto/base64.h"
 #include "crypto/cipher_exception.h"
-#include "crypto/hex.h"
 #include "crypto/lb_rijndael.h"
 #include "crypto/passphrase_digest.h"
+#include "hex_text.h"
 #include "openssl_cli.h"
 
 #include <gtest/gtest.h>
@@ -289,15 +289,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LenientCase{"LastGroupOfTwo", "Zm9vYg", "666f6f62"},
                     LenientCase{"LoneLastCharacter", "Zm9vY", "666f6f"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Hex, ConvertsBothWaysAndRejectsMalformedText) {
-    EXPECT_EQ(toHex(std::string("\x00\x7F\x80\xFF", 4)), "007f80ff");
-    EXPECT_EQ(fromHex("007F80ff"), std::string("\x00\x7F\x80\xFF", 4));
-    EXPECT_EQ(fromHex(""), std::string());
-    EXPECT_FALSE(fromHex("abc").has_value());
-    EXPECT_FALSE(fromHex("zz").has_value());
-    EXPECT_FALSE(fromHex("0x").has_value());
-}
 
 } // namespace
 } // namespace rq::crypto

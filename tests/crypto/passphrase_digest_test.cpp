@@ -2,10 +2,10 @@
 // tests/data/crypto/digest_reference.py, and the properties a key needs:
 // every byte and the length matter, long phrases wrap, incremental input
 // equals one-shot input.
-#include "crypto/hex.h"
 #include "crypto/mix_cipher.h"
 #include "crypto/passphrase_digest.h"
 #include "crypto/pi_state.h"
+#include "hex_text.h"
 
 #include <gtest/gtest.h>
 

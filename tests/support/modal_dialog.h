@@ -7,11 +7,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 namespace rq::testing {
@@ -48,6 +51,23 @@ inline void onModal(std::function<void(QWidget*)> action) {
 inline void keyInModal(QWidget* modal, Qt::Key key) {
     QWidget* target = modal->focusWidget();
     QTest::keyClick(target ? target : modal, key);
+}
+
+// Chooses a file in a file dialog and accepts it, as a user typing its name
+// would. selectFile() is no substitute: it leaves the name box alone while
+// that box has the focus, which depends on timing.
+inline void acceptFile(QFileDialog* dialog, const std::filesystem::path& file) {
+    const std::filesystem::path full = std::filesystem::absolute(file);
+    std::filesystem::path base = full.parent_path();
+    while (!std::filesystem::is_directory(base) && base.has_relative_path())
+        base = base.parent_path();
+    dialog->setDirectory(QString::fromStdString(base.string()));
+    const QString rest = QString::fromStdString(full.lexically_relative(base).string());
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(rest);
+    else
+        dialog->selectFile(rest);
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 } // namespace rq::testing

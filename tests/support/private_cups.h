@@ -19,6 +19,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include <vector>
+
 namespace rq::testing {
 
 class PrivateCups {
@@ -102,11 +104,33 @@ public:
     }
 
     // A PostScript queue (the CUPS-PDF driver) whose device is the file
-    // out/<name>.out; made the default printer when asked.
+    // out/<name>.out; made the default printer when asked. A scheduler that
+    // has just answered may still refuse lpadmin for a moment on a busy
+    // machine, so a refusal is retried for a few seconds.
     bool addFileQueue(const std::string& name, bool makeDefault = false) {
-        return run("lpadmin -p " + name + " -E -v file://" + outputPath(name).string() + " -P " +
-                   kPdfPpd + " >>" + (dir_ / "log/lpadmin").string() + " 2>&1") == 0 &&
-               (!makeDefault || run("lpadmin -d " + name + " >/dev/null 2>&1") == 0);
+        const std::string add = "lpadmin -p " + name + " -E -v file://" +
+                                outputPath(name).string() + " -P " + kPdfPpd + " >>" +
+                                (dir_ / "log/lpadmin").string() + " 2>&1";
+        const std::string choose =
+            "lpadmin -d " + name + " >>" + (dir_ / "log/lpadmin").string() + " 2>&1";
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if (run(add) == 0 && (!makeDefault || run(choose) == 0))
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+
+    // Starts the scheduler with one file queue per name, the last one the
+    // default printer. Returns an error text on failure.
+    std::optional<std::string> startWithQueues(const std::vector<std::string>& queues) {
+        if (auto error = start())
+            return "cupsd could not be started: " + *error;
+        for (std::size_t i = 0; i < queues.size(); ++i)
+            if (!addFileQueue(queues[i], i + 1 == queues.size()))
+                return "the queue " + queues[i] + " could not be added: " + read("log/lpadmin") +
+                       read("log/error_log");
+        return std::nullopt;
     }
 
     std::filesystem::path outputPath(const std::string& queue) const {

@@ -1,5 +1,6 @@
-// Parsing of the certificate's filling options and the offscreen run of the
-// print command that prepare and render share.
+// Parsing of the certificate's filling options, the filling of the main
+// window and the offscreen run of the print command that prepare, render and
+// preview share.
 #ifdef RQ_TOOL_HAS_GUI
 
 #include "certificate_args.h"
@@ -66,8 +67,8 @@ bool takeCertificateOption(const Args& args, std::size_t& i, CertificateArgs& ou
     return true;
 }
 
-int runCertificate(OffscreenProgram& program, const CertificateArgs& args,
-                   std::string_view command) {
+int fillCertificate(OffscreenProgram& program, const CertificateArgs& args,
+                    std::string_view command) {
     auto& form = program.Form1();
     for (const auto& [name, value] : args.fields) {
         QLineEdit* field = form.FindField(QString::fromStdString(name));
@@ -79,11 +80,21 @@ int runCertificate(OffscreenProgram& program, const CertificateArgs& args,
         form.Printing.today = [day = *args.date] { return day; };
     if (args.signature)
         form.Printing.processorSignature = [signature = *args.signature] { return signature; };
-    form.frxReport1.OnShowErrors = nullptr; // the error lines go to standard error below
+    form.frxReport1.OnShowErrors = nullptr; // the error lines go to standard error
+    return 0;
+}
 
-    if (!form.PrepareCertificate()) {
-        for (const std::string& line : form.frxReport1.Errors().Items())
-            std::cerr << base::cp1250ToUtf8(line) << '\n';
+void printReportErrors(OffscreenProgram& program) {
+    for (const std::string& line : program.Form1().frxReport1.Errors().Items())
+        std::cerr << base::cp1250ToUtf8(line) << '\n';
+}
+
+int runCertificate(OffscreenProgram& program, const CertificateArgs& args,
+                   std::string_view command) {
+    if (const int status = fillCertificate(program, args, command))
+        return status;
+    if (!program.Form1().PrepareCertificate()) {
+        printReportErrors(program);
         return 1;
     }
     return 0;

@@ -1,5 +1,5 @@
 // The options that fill and run the certificate offscreen, shared by the
-// subcommands that prepare it (prepare, render): --set NAME=VALUE, --date
+// subcommands that prepare it (prepare, render, preview): --set NAME=VALUE, --date
 // YYYY-MM-DD and --signature DIGITS, and the run of the main window's print
 // command up to the report run.
 #pragma once
@@ -31,8 +31,17 @@ bool takeCertificateOption(const Args& args, std::size_t& i, CertificateArgs& ou
 // A number made of decimal digits alone, or -1.
 int decimalNumber(std::string_view text);
 
-// Fills the named fields, fixes day and signature, and runs the print
-// command with the report's error box silenced. A failed run prints its
+// Fills the named fields, fixes day and signature and silences the report's
+// error box; the result is the exit code (0: filled, else a usage error was
+// printed).
+int fillCertificate(OffscreenProgram& program, const CertificateArgs& args,
+                    std::string_view command);
+
+// The error lines of the last report run, on standard error.
+void printReportErrors(OffscreenProgram& program);
+
+// Fills the window as fillCertificate does and runs the print command's
+// report run. A failed run prints its
 // error lines on standard error; the result is the exit code (0: prepared).
 int runCertificate(OffscreenProgram& program, const CertificateArgs& args,
                    std::string_view command);

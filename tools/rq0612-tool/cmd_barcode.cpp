@@ -1,6 +1,7 @@
 // rq0612-tool barcode: encodes a text with one of the 23 symbologies and
 // prints the bar string and its width in units; optionally draws the symbol
 // as a barcode object, black on white with a quiet zone, into a PNG file.
+#include "base/rounding.h"
 #include "command.h"
 
 #include "base/exceptions.h"
@@ -127,8 +128,8 @@ int writePng(const BarcodeOptions& o) {
     view.SetLeft(quiet);
     view.SetTop(quiet);
     // The symbol reaches one module past the object's edge.
-    const Size size{roundEven((view.Width() + 2 * quiet + view.Zoom()) * o.scale),
-                    roundEven((view.Height() + 2 * quiet + view.Zoom()) * o.scale)};
+    const Size size{rq::base::roundToInt((view.Width() + 2 * quiet + view.Zoom()) * o.scale),
+                    rq::base::roundToInt((view.Height() + 2 * quiet + view.Zoom()) * o.scale)};
     if (size.cx > 32767 || size.cy > 32767) {
         std::cerr << "rq0612-tool barcode: the picture would be too large\n";
         return 1;

@@ -2,7 +2,7 @@
 #include "command.h"
 #include "crypto_args.h"
 
-#include "crypto/hex.h"
+#include "base/hex.h"
 #include "crypto/passphrase_digest.h"
 
 #include <charconv>
@@ -30,7 +30,9 @@ int runDigest(const Args& args) {
     if (!data)
         return 64;
     const auto digest = rq::crypto::PassphraseDigest(*data, *size);
-    writeStdout(rq::crypto::toHex(std::string(digest.begin(), digest.end())) + "\n");
+    writeStdout(rq::base::bytesToHex(std::string(digest.begin(), digest.end()),
+                                     rq::base::HexLetters::Lower) +
+                "\n");
     return 0;
 }
 

@@ -2,7 +2,7 @@
 #include "command.h"
 #include "crypto_args.h"
 
-#include "crypto/hex.h"
+#include "base/hex.h"
 #include "crypto/lb_rijndael.h"
 
 namespace rq::tool {
@@ -15,7 +15,9 @@ int runKey(const Args& args) {
     rq::crypto::TLbRijndael cipher;
     cipher.KeyFromPassphrase(*phrase);
     const auto key = cipher.GetKey();
-    writeStdout(rq::crypto::toHex(std::string(key.begin(), key.end())) + "\n");
+    writeStdout(
+        rq::base::bytesToHex(std::string(key.begin(), key.end()), rq::base::HexLetters::Lower) +
+        "\n");
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // rq0612-tool render: the real main window, created offscreen, runs its print
-// command as `prepare` does, then the prepared page is drawn through the
-// store's DrawPage into a PNG image or a one-page PDF. --dpi D draws the PNG
+// command as `prepare` does (or its store opens a saved ".ppg" given with
+// --ppg), then the prepared page is drawn through the store's DrawPage into
+// a PNG image or a one-page PDF. --dpi D draws the PNG
 // as a printer of that resolution would (default 96: 794 x 1123 pixels for
 // A4), --zoom Z as the preview at that zoom; a PDF is drawn at 600 dpi (or
 // --dpi) with its text kept as text. The file appears only when complete.
@@ -10,6 +11,7 @@
 #include "command.h"
 #include "offscreen_program.h"
 
+#include "base/exceptions.h"
 #include "base/text1250.h"
 #include "report/engine/engine.h"
 #include "report/model/page.h"
@@ -27,7 +29,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "[--set NAME=VALUE]... [--date YYYY-MM-DD] [--signature "
-    "DIGITS] [--dpi D | --zoom Z] [--page N] --out FILE.png|FILE.pdf";
+    "DIGITS] [--ppg FILE] [--dpi D | --zoom Z] [--page N] --out FILE.png|FILE.pdf";
 
 constexpr double kMaxDpi = 1200; // an A4 page at 1200 dpi is already 139 million pixels
 
@@ -35,6 +37,8 @@ enum class Format { png, pdf };
 
 struct RenderArgs {
     CertificateArgs certificate;
+    bool certificateGiven = false;
+    std::optional<std::string> ppg;
     std::optional<double> dpi, zoom;
     int page = 1; // 1-based
     std::string out;
@@ -61,7 +65,8 @@ std::optional<Format> formatOf(const std::string& path) {
 // The option at args[i] with its value (render's own options).
 std::optional<std::string> takeRenderOption(const Args& args, std::size_t& i, RenderArgs& out) {
     const std::string& option = args[i];
-    if (option != "--dpi" && option != "--zoom" && option != "--page" && option != "--out")
+    if (option != "--dpi" && option != "--zoom" && option != "--page" && option != "--out" &&
+        option != "--ppg")
         return "unknown option " + option;
     if (i + 1 >= args.size())
         return option + " needs a value";
@@ -78,6 +83,8 @@ std::optional<std::string> takeRenderOption(const Args& args, std::size_t& i, Re
         out.page = decimalNumber(value);
         if (out.page < 1)
             return "--page expects a page number from 1";
+    } else if (option == "--ppg") {
+        out.ppg = value;
     } else {
         out.out = value;
     }
@@ -87,7 +94,9 @@ std::optional<std::string> takeRenderOption(const Args& args, std::size_t& i, Re
 std::optional<std::string> parseArgs(const Args& args, RenderArgs& out) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::optional<std::string> error;
-        if (!takeCertificateOption(args, i, out.certificate, error))
+        if (takeCertificateOption(args, i, out.certificate, error))
+            out.certificateGiven = true;
+        else
             error = takeRenderOption(args, i, out);
         if (error)
             return error;
@@ -98,6 +107,8 @@ std::optional<std::string> parseArgs(const Args& args, RenderArgs& out) {
     if (!format)
         return "--out must name a .png or a .pdf file";
     out.format = *format;
+    if (out.ppg && out.certificateGiven)
+        return "--ppg excludes --set, --date and --signature";
     if (out.dpi && out.zoom)
         return "--dpi and --zoom exclude each other";
     if (out.format == Format::pdf && out.zoom)
@@ -129,10 +140,18 @@ int runRender(const Args& args) {
         return usageError("render", *message);
 
     OffscreenProgram program;
-    if (const int status = runCertificate(program, parsed.certificate, "render"))
-        return status;
     auto& store = dynamic_cast<report::preview::TfrxPreviewPages&>(
         report::engine::EngineOf(program.Form1().frxReport1)->PreviewPages());
+    if (parsed.ppg) {
+        try {
+            store.LoadFromFile(*parsed.ppg);
+        } catch (const base::Exception& e) {
+            std::cerr << "rq0612-tool render: " << base::cp1250ToUtf8(e.message()) << '\n';
+            return 1;
+        }
+    } else if (const int status = runCertificate(program, parsed.certificate, "render")) {
+        return status;
+    }
     if (parsed.page > store.Count()) {
         std::cerr << "rq0612-tool render: page " << parsed.page
                   << " does not exist (the report has " << store.Count()
@@ -147,8 +166,8 @@ int runRender(const Args& args) {
 }
 
 const ToolCommand kRender({"render", kUsage,
-                           "run the main window's print command (offscreen) and draw the "
-                           "prepared page into a PNG or PDF file",
+                           "run the main window's print command (offscreen) or open a .ppg "
+                           "and draw a prepared page into a PNG or PDF file",
                            runRender});
 
 } // namespace

@@ -6,12 +6,12 @@
 
 #ifdef RQ_TOOL_HAS_GUI
 
+#include "window_capture.h"
+
 #include "app/application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPixmap>
-#include <QScreen>
 
 #include <cstdlib>
 #include <iostream>
@@ -38,30 +38,6 @@ private:
     qint64 elapsed_ = -1;
 };
 
-// Runs the event loop until done() holds or the time is up.
-template <typename Done> bool waitFor(Done done, int milliseconds) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-bool hasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-// On a real display the screen's pixels are taken (what the X server shows);
-// offscreen the window renders itself.
-QPixmap capture(QWidget& window) {
-    QScreen* screen = window.screen();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen") && screen)
-        return screen->grabWindow(window.winId());
-    return window.grab();
-}
-
 int runScreenshot(const Args& args) {
     if (args.size() != 1)
         return usageError("screenshot", "expects the name of the PNG file to write");
@@ -84,7 +60,7 @@ int runScreenshot(const Args& args) {
     }
     std::cout << "start-up to first paint: " << firstPaint.elapsed() << " ms\n";
     waitFor([] { return false; }, 300); // let a window manager settle the geometry
-    if (!capture(forms.Form1()).save(QString::fromStdString(args[0]), "PNG")) {
+    if (!saveWindowPicture(forms.Form1(), QString::fromStdString(args[0]))) {
         std::cerr << "rq0612-tool screenshot: cannot write " << args[0] << '\n';
         return 1;
     }

@@ -3,6 +3,7 @@
 // line pitch the layout reports; optionally draws the box into a PNG.
 #ifdef RQ_TOOL_HAS_GUI
 
+#include "base/rounding.h"
 #include "command.h"
 
 #include "base/text1250.h"
@@ -184,14 +185,15 @@ int runText(const Args& args) {
 
     CanvasFont font;
     font.name = o.font;
-    font.height = -roundEven(o.height);
+    font.height = -rq::base::roundToInt(o.height);
     font.style = o.style;
-    const Rect box{0, 0, roundEven(o.width), roundEven(o.boxHeight)};
-    const Rect device{0, 0, roundEven(o.width * o.scale), roundEven(o.boxHeight * o.scale)};
+    const Rect box{0, 0, rq::base::roundToInt(o.width), rq::base::roundToInt(o.boxHeight)};
+    const Rect device{0, 0, rq::base::roundToInt(o.width * o.scale),
+                      rq::base::roundToInt(o.boxHeight * o.scale)};
     auto text = newDrawText();
     text->Acquire();
     text->UseFont(font);
-    text->SetLayoutOptions(true, o.tags, roundEven(o.rotation), o.wordBreak, false);
+    text->SetLayoutOptions(true, o.tags, rq::base::roundToInt(o.rotation), o.wordBreak, false);
     text->SetSpacing(o.gap, o.charSpacing, o.lineSpacing);
     text->SetBounds(o.scale, o.scale, box, device);
     text->SetLines(readLines());

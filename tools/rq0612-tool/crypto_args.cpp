@@ -1,8 +1,8 @@
 // Pass-phrase arguments and raw byte streams of the cipher subcommands.
 #include "crypto_args.h"
 
+#include "base/hex.h"
 #include "base/text1250.h"
-#include "crypto/hex.h"
 
 #include <cstdio>
 
@@ -15,7 +15,7 @@ std::optional<std::string> passPhraseBytes(std::string_view command, const Args&
         usageError(command, "expects [--hex] PASSPHRASE");
         return std::nullopt;
     }
-    auto bytes = rq::crypto::fromHex(args[1]);
+    auto bytes = rq::base::hexToBytes(args[1]);
     if (!bytes)
         usageError(command, "--hex needs an even number of hex digits");
     return bytes;

@@ -1,5 +1,6 @@
-// The application object and the program's three windows without a display,
-// for the subcommands that drive the real main window.
+// The application object and the program's three windows without a display
+// (or on the environment's display when asked), for the subcommands that
+// drive the real main window.
 #pragma once
 
 #include "app/application.h"
@@ -12,7 +13,11 @@ namespace rq::tool {
 
 class OffscreenProgram {
 public:
-    OffscreenProgram();
+    // Where the windows appear: always offscreen, or on the display the
+    // environment names (offscreen when it names none).
+    enum class Display { offscreen, environment };
+
+    explicit OffscreenProgram(Display display = Display::offscreen);
     OffscreenProgram(const OffscreenProgram&) = delete;
     OffscreenProgram& operator=(const OffscreenProgram&) = delete;
 

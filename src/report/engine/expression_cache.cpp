@@ -3,7 +3,7 @@
 // was compiled first.
 #include "report/engine/expression_cache.h"
 
-#include "script/ansi_case.h"
+#include "base/letter_case.h"
 
 namespace rq::report::engine {
 
@@ -12,7 +12,7 @@ TfrxExpressionCache::TfrxExpressionCache(script::TfsScript& programScript)
 
 base::Variant TfrxExpressionCache::Calc(const std::string& expression, std::string& error) {
     error.clear();
-    const std::string key = script::AnsiUpperCase(expression);
+    const std::string key = base::AnsiUpperCase(expression);
     auto found = texts_.find(key);
     if (found == texts_.end()) {
         if (!cache_->Prepare(expression)) {

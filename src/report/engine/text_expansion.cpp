@@ -7,7 +7,7 @@
 #include "base/format.h"
 #include "base/format_float.h"
 #include "base/format_settings.h"
-#include "script/ansi_case.h"
+#include "base/letter_case.h"
 
 #include <algorithm>
 
@@ -200,7 +200,7 @@ std::string EvaluateAndFormat(model::TfrxCustomMemoView& memo, const std::string
     model::TfrxFormat built;
     if (suffix != std::string::npos)
         built = formatFromSuffix(bracket.substr(suffix + 2));
-    if (script::AnsiUpperCase(expression) == "TOTALPAGES#")
+    if (base::AnsiUpperCase(expression) == "TOTALPAGES#")
         memo.LastValue = base::Variant("[TotalPages#]");
     else
         memo.LastValue = calc(expression);
@@ -216,8 +216,8 @@ std::string EvaluateAndFormat(model::TfrxCustomMemoView& memo, const std::string
 }
 
 std::string ReplaceTotalPages(std::string text, int totalPages, std::string_view placeholder) {
-    const std::string upper = script::AnsiUpperCase(text);
-    const std::size_t found = upper.find(script::AnsiUpperCase(placeholder));
+    const std::string upper = base::AnsiUpperCase(text);
+    const std::size_t found = upper.find(base::AnsiUpperCase(placeholder));
     if (found != std::string::npos)
         text.replace(found, placeholder.size(), std::to_string(totalPages));
     return text;

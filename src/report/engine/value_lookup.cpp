@@ -4,8 +4,8 @@
 #include "report/engine/engine.h"
 
 #include "base/exceptions.h"
+#include "base/letter_case.h"
 #include "base/text1250.h"
-#include "script/ansi_case.h"
 
 #include <array>
 #include <string_view>
@@ -28,7 +28,7 @@ enum SystemVariable {
 
 int systemVariableIndex(const model::TStrings& names, const std::string& name) {
     for (int i = 0; i < names.Count(); ++i)
-        if (script::AnsiCompareText(names[i], name) == 0)
+        if (base::AnsiCompareText(names[i], name) == 0)
             return i;
     return -1;
 }
@@ -41,7 +41,7 @@ bool aggregate(const std::string& name, base::Variant& value) {
     const std::size_t paren = name.find('(');
     if (paren == std::string::npos)
         return false;
-    const std::string function = script::AnsiUpperCase(base::trim(name.substr(0, paren)));
+    const std::string function = base::AnsiUpperCase(base::trim(name.substr(0, paren)));
     for (std::string_view known : kAggregates) {
         if (function == known) {
             value = base::Variant::null();
@@ -107,7 +107,7 @@ bool TfrxEngine::LookupValue(const std::string& name, base::Variant& value) {
         // A string variable holds an expression. One that refers to itself,
         // directly or through others, would recurse without end: while it is
         // being calculated, the variable step does not answer for it.
-        const std::string key = script::AnsiUpperCase(name);
+        const std::string key = base::AnsiUpperCase(name);
         if (evaluatingVariables_.insert(key).second) {
             struct Leave {
                 std::set<std::string>& set;

@@ -6,6 +6,7 @@
 #include "report/model/serializer.h"
 
 #include "base/exceptions.h"
+#include "base/hex.h"
 #include "base/number_text.h"
 #include "base/text1250.h"
 
@@ -20,16 +21,6 @@ namespace {
 
 [[noreturn]] void raiseReadError() {
     throw base::Exception("Stream read error");
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 bool isDecimal(std::string_view text) {
@@ -74,17 +65,10 @@ bool applyShorthand(Persistent& object, std::string_view name, std::string_view 
 } // namespace
 
 std::string fromHex(std::string_view hex) {
-    if (hex.size() % 2 != 0)
+    std::optional<std::string> bytes = base::hexToBytes(hex);
+    if (!bytes)
         raiseReadError();
-    std::string bytes;
-    bytes.reserve(hex.size() / 2);
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const int hi = hexDigit(hex[i]), lo = hexDigit(hex[i + 1]);
-        if (hi < 0 || lo < 0)
-            raiseReadError();
-        bytes += static_cast<char>(hi * 16 + lo);
-    }
-    return bytes;
+    return std::move(*bytes);
 }
 
 void TfrxXMLSerializer::setProperty(Persistent& object, const PropInfo& p, std::string_view value) {

@@ -3,6 +3,8 @@
 #include "report/model/collections.h"
 #include "report/model/float_text.h"
 #include "report/model/serializer.h"
+
+#include "base/hex.h"
 #include "report/model/strings.h"
 
 #include "base/date_text.h"
@@ -152,15 +154,7 @@ void TfrxXMLSerializer::WriteRootComponent(const TfrxComponent& object, bool wit
 }
 
 std::string toHex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        hex += kDigits[b >> 4];
-        hex += kDigits[b & 15];
-    }
-    return hex;
+    return base::bytesToHex(bytes);
 }
 
 } // namespace rq::report::model

@@ -3,6 +3,7 @@
 // paper corner the caller gives; with mirrored margins an odd page index
 // uses the right margin on the left.
 #include "report/preview/page_draw.h"
+#include "base/rounding.h"
 #include "report/preview/preview_pages.h"
 
 #include "base/number_text.h"
@@ -55,10 +56,10 @@ void drawPageBackground(model::TfrxReportPage& page, const render::DrawContext& 
 // The view's box on the device, grown by 20 pixels on every side.
 render::Rect grownBox(const model::TfrxView& view, const render::DrawContext& c) {
     const long double left = view.AbsLeft(), top = view.AbsTop();
-    return {render::roundEven(left * c.ScaleX + c.OffsetX) - 20,
-            render::roundEven(top * c.ScaleY + c.OffsetY) - 20,
-            render::roundEven((left + view.Width()) * c.ScaleX + c.OffsetX) + 20,
-            render::roundEven((top + view.Height()) * c.ScaleY + c.OffsetY) + 20};
+    return {base::roundToInt(left * c.ScaleX + c.OffsetX) - 20,
+            base::roundToInt(top * c.ScaleY + c.OffsetY) - 20,
+            base::roundToInt((left + view.Width()) * c.ScaleX + c.OffsetX) + 20,
+            base::roundToInt((top + view.Height()) * c.ScaleY + c.OffsetY) + 20};
 }
 
 bool worthDrawing(const model::TfrxView& view, const render::DrawContext& c) {

@@ -8,6 +8,7 @@
 // reaches one module past the object's right (or bottom) edge: complete,
 // with every module the same size.
 #include "report/render/draw_barcode.h"
+#include "base/rounding.h"
 
 #include "report/render/recording_canvas.h"
 #include "report/render/rounding.h"
@@ -38,19 +39,20 @@ struct Turn {
     long double s, c;
     Point origin;
     Point operator()(long double px, long double py) const {
-        return {origin.x + roundEven(px * c + py * s), origin.y + roundEven(-px * s + py * c)};
+        return {origin.x + base::roundToInt(px * c + py * s),
+                origin.y + base::roundToInt(-px * s + py * c)};
     }
 };
 
 // The offset that brings the turned w x h box back to positive coordinates.
 Point BoxOffset(long double s, long double c, long double w, long double h) {
     if (s >= 0 && c >= 0)
-        return {0, roundEven(s * w)};
+        return {0, base::roundToInt(s * w)};
     if (s >= 0)
-        return {-roundEven(c * w), roundEven(s * w - c * h)};
+        return {-base::roundToInt(c * w), base::roundToInt(s * w - c * h)};
     if (c >= 0)
-        return {-roundEven(s * h), 0};
-    return {-roundEven(c * w) - roundEven(s * h), -roundEven(c * h)};
+        return {-base::roundToInt(s * h), 0};
+    return {-base::roundToInt(c * w) - base::roundToInt(s * h), -base::roundToInt(c * h)};
 }
 
 // Fills the area [x0, x1) x [y0, y1) of the unturned symbol: a rectangle
@@ -103,7 +105,7 @@ std::vector<int> Advances(Canvas& canvas, std::string_view text) {
 // The human-readable text: every group clears its span in the space colour
 // and writes its digits turned with the symbol. picture: P x Q units.
 void PaintText(TfrxBarcode& g, Canvas& canvas, int W, Size picture) {
-    const int angle = roundEven(g.Angle());
+    const int angle = base::roundToInt(g.Angle());
     CanvasFont font;
     font.name = "Arial";
     font.height = -12; // 9 points at 96 per inch
@@ -153,13 +155,13 @@ void PaintBars(TfrxBarcode& g, std::string_view bars, Canvas& canvas, const Rect
     const long double k = static_cast<long double>(horizontal ? r.width() : r.height()) / W;
     if (!(k > 0))
         return;
-    const int across = roundEven((horizontal ? r.height() : r.width()) / k);
+    const int across = base::roundToInt((horizontal ? r.height() : r.width()) / k);
     const Band band = BandOf(g);
     g.SetHeight(across - band.reserve);
 
     const Size picture =
         horizontal ? Size{static_cast<int>(units), across} : Size{across, static_cast<int>(units)};
-    const int along = roundEven(units * k);
+    const int along = base::roundToInt(units * k);
     const Rect dest = horizontal ? Rect{r.left, r.top, r.left + along, r.bottom}
                                  : Rect{r.left, r.top, r.right, r.top + along};
     if (picture.cx <= 0 || picture.cy <= 0)

@@ -1,6 +1,9 @@
 // TfrxDrawText set-up and line breaking: options, the measuring font, tag
 // expansion of every paragraph and its wrapping at the measuring resolution.
 #include "report/render/draw_text.h"
+#include "base/rounding.h"
+
+#include "base/letter_case.h"
 
 #include "report/render/layout_limits.h"
 #include "report/render/rounding.h"
@@ -55,7 +58,7 @@ void TfrxDrawText::UseFont(const CanvasFont& font) {
     m.style = font.style;
     m.charset = font.charset;
     m.color = font.color;
-    m.height = -roundEven(static_cast<long double>(fontSize_) * MeasureDpi / 72);
+    m.height = -base::roundToInt(static_cast<long double>(fontSize_) * MeasureDpi / 72);
 }
 
 void TfrxDrawText::SetLayoutOptions(bool wordWrap, bool htmlTags, int rotation, bool wordBreak,
@@ -97,7 +100,7 @@ long double TfrxDrawText::measureFactor() const {
 }
 
 int TfrxDrawText::toMeasure(long double pixels) const {
-    return roundEven(pixels * MeasureDpi / screenDpi_);
+    return base::roundToInt(pixels * MeasureDpi / screenDpi_);
 }
 
 void TfrxDrawText::SetLines(const std::vector<std::string>& lines) {
@@ -148,7 +151,7 @@ std::string TfrxDrawText::wordBreakPart(const std::string& paragraph, int wordSt
         return {};
     const std::string word = paragraph.substr(start, end - start);
     int best = 0;
-    for (int candidate : SyllableBreaks(upperCase1250(word)))
+    for (int candidate : SyllableBreaks(base::AnsiUpperCase(word)))
         if (candidate < overflow - wordStart)
             best = candidate;
     return word.substr(0, static_cast<std::size_t>(best));
@@ -246,7 +249,7 @@ int TfrxDrawText::MeasureLine(std::string_view line, int charSpacing, std::size_
         }
         int w = extentScratch_[i] - (i > 0 ? extentScratch_[i - 1] : 0) + charSpacing;
         if (record && record->reduced)
-            w = roundEven(static_cast<long double>(w) / 1.5L);
+            w = base::roundToInt(static_cast<long double>(w) / 1.5L);
         advances_[i] = cumulative && i > 0 ? advances_[i - 1] + w : w;
         sum += w;
     }

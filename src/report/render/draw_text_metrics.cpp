@@ -1,6 +1,7 @@
 // TfrxDrawText sizes: the height and width the wrapped text needs, the line
 // pitch, the unused height below the last whole line, and the split of a text
 // that does not fit (with a prefix that restores its format).
+#include "base/rounding.h"
 #include "report/render/color_names.h"
 #include "report/render/draw_text.h"
 #include "report/render/rounding.h"
@@ -26,9 +27,9 @@ long double TfrxDrawText::LinesWidth() {
     int widest = 0;
     for (const auto& line : lines_) {
         int width = measuring_->textExtent(line.text).cx +
-                    roundEven(static_cast<long double>(line.text.size()) * charSpacing_ * k);
+                    base::roundToInt(static_cast<long double>(line.text.size()) * charSpacing_ * k);
         if (line.flags & FirstOfParagraph)
-            width += roundEven(paragraphGap_ * k);
+            width += base::roundToInt(paragraphGap_ * k);
         widest = std::max(widest, width);
     }
     return widest / k;

@@ -1,6 +1,7 @@
 // TfrxDrawText painting: the device font, the block height and its line
 // steps, the start point for every rotation, and each line stretched to its
 // measured width (or justified at its spaces) and output in format runs.
+#include "base/rounding.h"
 #include "report/render/distribute.h"
 #include "report/render/draw_text.h"
 #include "report/render/layout_limits.h"
@@ -45,7 +46,7 @@ struct TfrxDrawText::LineGeometry {
 };
 
 int TfrxDrawText::runSize(const TfrxHTMLTag& tag, bool printer) const {
-    return printer ? tag.pointSize : roundEven(tag.pointSize * scaleY_);
+    return printer ? tag.pointSize : base::roundToInt(tag.pointSize * scaleY_);
 }
 
 // The canvas font becomes the measuring font at the device's size; a text
@@ -59,7 +60,8 @@ void TfrxDrawText::prepareDeviceFont(Canvas& canvas) {
     font.style = measuring.style;
     font.charset = measuring.charset;
     font.color = measuring.color;
-    font.height = -roundEven(printer ? fontSize_ * dpiY / 72 : fontSize_ * scaleY_ * dpiY / 72);
+    font.height =
+        -base::roundToInt(printer ? fontSize_ * dpiY / 72 : fontSize_ * scaleY_ * dpiY / 72);
     for (auto& list : tags_.lines()) {
         if (list.empty())
             continue;
@@ -85,8 +87,8 @@ std::vector<int> TfrxDrawText::lineSteps(Canvas& canvas, int& blockHeight) {
                                                  : n * (lineSpacing_ + h600 / k) * scaleY_;
     checkBlockHeight(block);
     checkBlockHeight(n * (std::fabs(lineSpacing_ * scaleY_) + deviceHeight));
-    blockHeight = roundEven(block);
-    const int step = roundEven(lineSpacing_ * scaleY_) + deviceHeight;
+    blockHeight = base::roundToInt(block);
+    const int step = base::roundToInt(lineSpacing_ * scaleY_) + deviceHeight;
     std::vector<int> steps(lines_.size() - 1, step);
     spreadCorrection(steps, blockHeight - static_cast<int>(lines_.size()) * step);
     return steps;
@@ -99,7 +101,7 @@ TfrxDrawText::LineGeometry TfrxDrawText::startPoint(int h, VAlign vAlign) const 
     const int rotation = ((rotation_ % 360) + 360) % 360;
     const Direction dir = directionOf(rotation);
     const long double s = std::fabs(dir.sin), c = std::fabs(dir.cos);
-    const int slanted = c == 0 ? 0 : roundEven((r - l - s * h) / c);
+    const int slanted = c == 0 ? 0 : base::roundToInt((r - l - s * h) / c);
     LineGeometry g;
     int free = 0;
     long double dx = dir.sin, dy = dir.cos; // direction in which the free extent moves
@@ -110,27 +112,27 @@ TfrxDrawText::LineGeometry TfrxDrawText::startPoint(int h, VAlign vAlign) const 
         g = {rotation == 90 ? l : r, rotation == 90 ? b : t, b - t};
         free = (r - l) - h;
     } else if (rotation < 90) {
-        g = {l, t + roundEven(s * slanted), slanted};
-        free = b - g.y - roundEven(c * h);
+        g = {l, t + base::roundToInt(s * slanted), slanted};
+        free = b - g.y - base::roundToInt(c * h);
         dx = 0, dy = 1;
     } else if (rotation < 180) {
-        g = {l + roundEven(c * slanted), b, slanted};
-        free = b - t - roundEven(c * h + s * slanted);
+        g = {l + base::roundToInt(c * slanted), b, slanted};
+        free = b - t - base::roundToInt(c * h + s * slanted);
         dx = 0, dy = -1;
     } else if (rotation < 270) {
-        g = {r, b - roundEven(s * slanted), slanted};
-        free = g.y - t - roundEven(c * h);
+        g = {r, b - base::roundToInt(s * slanted), slanted};
+        free = g.y - t - base::roundToInt(c * h);
         dx = 0, dy = -1;
     } else {
-        g = {l + roundEven(s * h), t, slanted};
-        free = b - t - roundEven(s * slanted + c * h);
+        g = {l + base::roundToInt(s * h), t, slanted};
+        free = b - t - base::roundToInt(s * slanted + c * h);
         dx = 0, dy = 1;
     }
     const long double move = vAlign == VAlign::vaBottom   ? free
                              : vAlign == VAlign::vaCenter ? free / 2.0L
                                                           : 0;
-    g.x += roundEven(move * dx);
-    g.y += roundEven(move * dy);
+    g.x += base::roundToInt(move * dx);
+    g.y += base::roundToInt(move * dy);
     return g;
 }
 
@@ -153,14 +155,14 @@ void TfrxDrawText::DrawLines(Canvas& canvas, HAlign hAlign, VAlign vAlign) {
         const int flags = lines_[j].flags;
         const bool indented =
             (flags & FirstOfParagraph) && (hAlign == HAlign::haLeft || hAlign == HAlign::haBlock);
-        const int indent = indented ? roundEven(paragraphGap_ * scaleX_) : 0;
+        const int indent = indented ? base::roundToInt(paragraphGap_ * scaleX_) : 0;
         HAlign align = hAlign;
         if (hAlign == HAlign::haBlock && (flags & LastOfParagraph))
             align = rightToLeft_ ? HAlign::haRight : HAlign::haLeft;
         drawLine(canvas, j, align, g.x + indent, g.y, g.width - indent);
         if (j < steps.size()) {
-            g.y += roundEven(steps[j] * dir.cos);
-            g.x += roundEven(steps[j] * dir.sin);
+            g.y += base::roundToInt(steps[j] * dir.cos);
+            g.x += base::roundToInt(steps[j] * dir.sin);
         }
     }
     canvas.font().escapement = keptEscapement;
@@ -176,18 +178,20 @@ void TfrxDrawText::drawLine(Canvas& canvas, std::size_t index, HAlign align, int
     const FontStyles style = canvas.font().style;
     measuring_->font().style = style;
     const int w600 = MeasureLine(text, toMeasure(charSpacing_), index, *measuring_, false);
-    const int wdev = MeasureLine(text, roundEven(charSpacing_ * scaleX_), index, canvas, false);
+    const int wdev =
+        MeasureLine(text, base::roundToInt(charSpacing_ * scaleX_), index, canvas, false);
     canvas.font().style = style;
     const long double kx = static_cast<long double>(MeasureDpi) / canvas.dpiX();
-    const int ideal = canvas.isPrinter() ? roundEven(w600 / kx) : roundEven(w600 / kx * scaleX_);
+    const int ideal =
+        canvas.isPrinter() ? base::roundToInt(w600 / kx) : base::roundToInt(w600 / kx * scaleX_);
     long double offset = 0;
     if (align == HAlign::haRight)
         offset = width - ideal + 1;
     else if (align == HAlign::haCenter)
         offset = (width - ideal) / 2.0L;
     const Direction dir = directionOf(rotation_);
-    x += roundEven(offset * dir.cos);
-    y -= roundEven(offset * dir.sin);
+    x += base::roundToInt(offset * dir.cos);
+    y -= base::roundToInt(offset * dir.sin);
     const std::span<int> advances(advances_.data(), text.size());
     const bool hasSpace = text.find_first_of(" \xA0") != std::string::npos;
     if (align == HAlign::haBlock && hasSpace)
@@ -228,7 +232,7 @@ void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_vie
     const Direction dir = directionOf(rotation_);
     const auto lowering = [&](std::size_t at) {
         return at < records.size()
-                   ? roundEven(records[at].lowered * records[at].pointSize * scaleY_)
+                   ? base::roundToInt(records[at].lowered * records[at].pointSize * scaleY_)
                    : 0;
     };
     int dy = lowering(0);
@@ -238,8 +242,8 @@ void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_vie
             continue;
         const std::span<const int> runAdvances(advances_.data() + start, k - start);
         if (k > start)
-            canvas.textOut({x + roundEven(dy * dir.sin), y + roundEven(dy * dir.cos)}, clipOptions_,
-                           deviceRect_, text.substr(start, k - start), runAdvances);
+            canvas.textOut({x + base::roundToInt(dy * dir.sin), y + base::roundToInt(dy * dir.cos)},
+                           clipOptions_, deviceRect_, text.substr(start, k - start), runAdvances);
         if (k == text.size())
             break;
         applyRunFormat(canvas, records[k]);
@@ -250,8 +254,8 @@ void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_vie
         if (rotation_ == 0) {
             x += sum;
         } else {
-            x += roundEven(sum * dir.cos);
-            y -= roundEven(sum * dir.sin);
+            x += base::roundToInt(sum * dir.cos);
+            y -= base::roundToInt(sum * dir.sin);
         }
         start = k;
     }

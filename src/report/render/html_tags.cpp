@@ -4,6 +4,7 @@
 // "<s", the closing forms after "</", and last the font colour tag. A "<"
 // that none of them accepts is ordinary text.
 #include "report/render/html_tags.h"
+#include "base/rounding.h"
 
 #include "base/exceptions.h"
 #include "base/text1250.h"
@@ -108,7 +109,7 @@ void TfrxHTMLTagsList::ExpandTags(std::string& paragraph) {
 // tag starts at "<"; returns the number of characters the tag takes, or 0
 // when the "<" is ordinary text. Applies the tag's effect to the format.
 std::size_t TfrxHTMLTagsList::matchTag(std::string_view tag) {
-    const int reducedSize = roundEven(static_cast<long double>(defaultSize_) / 1.5L);
+    const int reducedSize = base::roundToInt(static_cast<long double>(defaultSize_) / 1.5L);
     if (tag.size() >= 3 && tag[2] == '>') {
         const auto style = letterStyle(tag[1]);
         if (!style)

@@ -3,6 +3,7 @@
 // then the underlines, then the text. The layout object is held for the
 // whole draw and let go also when the text fails to lay out.
 #include "report/render/memo_draw.h"
+#include "base/rounding.h"
 
 #include "base/text1250.h"
 #include "report/render/memo_measure.h"
@@ -89,8 +90,8 @@ void PaintUnderlines(const model::TfrxCustomMemoView& memo, const ViewDraw& d,
     canvas.pen() = Pen{canvasColor(memo.Frame().Color()), d.DeviceFrameWidth, PenStyle::psSolid,
                        PenMode::pmCopy};
     for (long double y = d.DeviceY + step; y < d.DeviceY1; y += step) {
-        canvas.moveTo({d.DeviceX, roundEven(y)});
-        canvas.lineTo({d.DeviceX1, roundEven(y)});
+        canvas.moveTo({d.DeviceX, base::roundToInt(y)});
+        canvas.lineTo({d.DeviceX1, base::roundToInt(y)});
     }
 }
 

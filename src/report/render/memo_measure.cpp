@@ -2,6 +2,7 @@
 // the layout object, its lines laid out at scale 1, and the room around the
 // text added to the laid-out size.
 #include "report/render/memo_measure.h"
+#include "base/rounding.h"
 
 #include "report/render/model_font.h"
 #include "report/render/rounding.h"
@@ -65,11 +66,16 @@ Rect memoTextBox(const model::TfrxCustomMemoView& memo, long double scaleX, long
     const ViewDraw d = BeginDraw(memo, nullptr, scaleX, scaleY, offsetX, offsetY);
     const model::TfrxFrame& frame = memo.Frame();
     const long double frameX = frame.Width() * scaleX, frameY = frame.Width() * scaleY;
-    const int gx = roundEven(memo.GapX() * scaleX), gy = roundEven(memo.GapY() * scaleY);
-    const int l = framed(memo, model::ftLeft) ? d.DeviceX + roundEven((frameX - 1) / 2) : d.DeviceX;
-    const int r = framed(memo, model::ftRight) ? d.DeviceX1 - roundEven(frameX / 2) : d.DeviceX1;
-    const int t = framed(memo, model::ftTop) ? d.DeviceY + roundEven((frameY - 1) / 2) : d.DeviceY;
-    const int b = framed(memo, model::ftBottom) ? d.DeviceY1 - roundEven(frameY / 2) : d.DeviceY1;
+    const int gx = base::roundToInt(memo.GapX() * scaleX),
+              gy = base::roundToInt(memo.GapY() * scaleY);
+    const int l =
+        framed(memo, model::ftLeft) ? d.DeviceX + base::roundToInt((frameX - 1) / 2) : d.DeviceX;
+    const int r =
+        framed(memo, model::ftRight) ? d.DeviceX1 - base::roundToInt(frameX / 2) : d.DeviceX1;
+    const int t =
+        framed(memo, model::ftTop) ? d.DeviceY + base::roundToInt((frameY - 1) / 2) : d.DeviceY;
+    const int b =
+        framed(memo, model::ftBottom) ? d.DeviceY1 - base::roundToInt(frameY / 2) : d.DeviceY1;
     return {l + gx, t + gy, r - gx + 1, b - gy + 1};
 }
 
@@ -88,7 +94,8 @@ model::Extended memoCalcHeight(const model::TfrxCustomMemoView& memo) {
     const Rect bounds = memo.AutoWidth() ? kUnbounded : memoTextBox(memo, 1, 1, 0, 0);
     text.SetBounds(1, 1, bounds, bounds);
     text.SetLines(memo.Memo().Lines());
-    return static_cast<model::Extended>(roundEven(text.LinesHeight()) + memoVerticalExtra(memo));
+    return static_cast<model::Extended>(base::roundToInt(text.LinesHeight()) +
+                                        memoVerticalExtra(memo));
 }
 
 model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo) {
@@ -97,7 +104,8 @@ model::Extended memoCalcWidth(const model::TfrxCustomMemoView& memo) {
     loadMemoLayout(text, memo);
     text.SetBounds(1, 1, kUnbounded, kUnbounded);
     text.SetLines(memo.Memo().Lines());
-    return static_cast<model::Extended>(roundEven(text.LinesWidth()) + memoHorizontalExtra(memo));
+    return static_cast<model::Extended>(base::roundToInt(text.LinesWidth()) +
+                                        memoHorizontalExtra(memo));
 }
 
 void installMemoMeasure() {

@@ -2,6 +2,7 @@
 // draw's DecodedPictures) and stretched into its rectangle with smoothing;
 // a picture that cannot be decoded leaves the fill and the frame alone.
 #include "report/render/picture_draw.h"
+#include "base/rounding.h"
 
 #include "report/model/picture_view.h"
 #include "report/render/decoded_pictures.h"
@@ -32,14 +33,14 @@ Rect pictureRect(const model::TfrxPictureView& view, const ViewDraw& d, int gw, 
         const long double kx = static_cast<long double>(d.DeviceWidth) / gw;
         const long double ky = static_cast<long double>(d.DeviceHeight) / gh;
         if (ky > kx)
-            r.bottom = r.top + roundEven(gh * kx);
+            r.bottom = r.top + base::roundToInt(gh * kx);
         else
-            r.right = r.left + roundEven(gw * ky);
+            r.right = r.left + base::roundToInt(gw * ky);
         if (view.Center())
             r = offsetRect(r, (d.DeviceWidth - r.width()) / 2, (d.DeviceHeight - r.height()) / 2);
         return r;
     }
-    const int width = roundEven(gw * d.ScaleX), height = roundEven(gh * d.ScaleY);
+    const int width = base::roundToInt(gw * d.ScaleX), height = base::roundToInt(gh * d.ScaleY);
     if (view.Center())
         r = offsetRect(r, (d.DeviceWidth - width) / 2, (d.DeviceHeight - height) / 2);
     r.right = r.left + width;

@@ -2,6 +2,7 @@
 // pen widths and clip rectangles; character advances are scaled through
 // their cumulative positions so that a run keeps its stretched width.
 #include "report/render/recording_canvas.h"
+#include "base/rounding.h"
 
 #include "report/render/rounding.h"
 
@@ -16,7 +17,7 @@ struct Mapping {
     long double sx = 1;
     long double sy = 1;
     Point map(Point p) const {
-        return {dest.left + roundEven(p.x * sx), dest.top + roundEven(p.y * sy)};
+        return {dest.left + base::roundToInt(p.x * sx), dest.top + base::roundToInt(p.y * sy)};
     }
     Rect map(const Rect& r) const {
         const Point a = map(Point{r.left, r.top}), b = map(Point{r.right, r.bottom});
@@ -29,7 +30,7 @@ std::vector<int> scaledAdvances(const std::vector<int>& advances, long double sc
     int before = 0, position = 0;
     for (std::size_t i = 0; i < advances.size(); ++i) {
         position += advances[i];
-        const int scaled = roundEven(position * scale);
+        const int scaled = base::roundToInt(position * scale);
         result[i] = scaled - before;
         before = scaled;
     }
@@ -39,7 +40,7 @@ std::vector<int> scaledAdvances(const std::vector<int>& advances, long double sc
 void replayShape(Canvas& target, const RecordingCanvas::Shape& shape, const Mapping& m) {
     using Kind = RecordingCanvas::Shape::Kind;
     target.pen() = shape.pen;
-    target.pen().width = std::max(1, roundEven(shape.pen.width * m.sx));
+    target.pen().width = std::max(1, base::roundToInt(shape.pen.width * m.sx));
     target.brush() = shape.brush;
     std::vector<Point> points;
     for (const Point& p : shape.points)
@@ -160,7 +161,7 @@ void RecordingCanvas::replay(Canvas& target, const Rect& dest) const {
         if (const auto* run = std::get_if<TextRun>(&command)) {
             target.font() = run->font;
             target.font().pixelsPerInch = target.dpiY();
-            target.font().height = roundEven(run->font.height * m.sy);
+            target.font().height = base::roundToInt(run->font.height * m.sy);
             const auto advances = scaledAdvances(run->advances, m.sx);
             target.textOut(m.map(run->at), run->options, m.map(run->clip), run->text, advances);
         } else if (const auto* shape = std::get_if<Shape>(&command)) {

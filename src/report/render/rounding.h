@@ -1,17 +1,10 @@
-// Device-pixel arithmetic of the renderers: rounding to the nearest integer
-// with halves to even, and the classic MulDiv that rounds halves away from
-// zero (used for point sizes).
+// MulDiv of the renderers: a scaled integer rounded half away from zero (used
+// for point sizes). Coordinates round halves to even with base::roundToInt.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 namespace rq::report::render {
-
-// Nearest integer, halves to the even neighbour (the default rounding mode).
-inline int roundEven(long double value) {
-    return static_cast<int>(std::llrint(value));
-}
 
 // number * numerator / denominator rounded half away from zero.
 inline int mulDiv(int number, int numerator, int denominator) {

@@ -60,31 +60,4 @@ std::vector<int> SyllableBreaks(std::string_view word) {
     return result;
 }
 
-std::string upperCase1250(std::string_view text) {
-    struct Pair {
-        unsigned char lower, upper;
-    };
-    static constexpr std::array<Pair, 10> kOthers = {{{0x9A, 0x8A},
-                                                      {0x9C, 0x8C},
-                                                      {0x9D, 0x8D},
-                                                      {0x9E, 0x8E},
-                                                      {0x9F, 0x8F},
-                                                      {0xB3, 0xA3},
-                                                      {0xB9, 0xA5},
-                                                      {0xBA, 0xAA},
-                                                      {0xBE, 0xBC},
-                                                      {0xBF, 0xAF}}};
-    std::string result(text);
-    for (char& ch : result) {
-        auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            c = static_cast<unsigned char>(c - 0x20);
-        for (const auto& pair : kOthers)
-            if (pair.lower == c)
-                c = pair.upper;
-        ch = static_cast<char>(c);
-    }
-    return result;
-}
-
 } // namespace rq::report::render

@@ -12,7 +12,4 @@ namespace rq::report::render {
 // upper-cased word, in increasing order.
 std::vector<int> SyllableBreaks(std::string_view word);
 
-// Upper case of a Windows-1250 text, accented letters included.
-std::string upperCase1250(std::string_view text);
-
 } // namespace rq::report::render

@@ -3,6 +3,7 @@
 // treats the four edges alike; the double style works out its outer and
 // inner line from the edge's outward direction.
 #include "report/render/view_draw.h"
+#include "base/rounding.h"
 
 #include "report/render/rounding.h"
 
@@ -99,9 +100,9 @@ void drawShadow(const model::TfrxView& view, const ViewDraw& d) {
     const TfrxFrame& frame = view.Frame();
     Canvas& canvas = *d.canvas;
     canvas.pen() = Pen{canvasColor(frame.ShadowColor()), 1, PenStyle::psSolid, PenMode::pmCopy};
-    const int sx = roundEven(frame.ShadowWidth() * d.ScaleX);
+    const int sx = base::roundToInt(frame.ShadowWidth() * d.ScaleX);
     StrokeLine(canvas, d.DeviceX1 + sx / 2, d.DeviceY + sx, d.DeviceX1 + sx / 2, d.DeviceY1, sx);
-    const int sy = roundEven(frame.ShadowWidth() * d.ScaleY);
+    const int sy = base::roundToInt(frame.ShadowWidth() * d.ScaleY);
     StrokeLine(canvas, d.DeviceX + sy, d.DeviceY1 + sy / 2, d.DeviceX1 + sy, d.DeviceY1 + sy / 2,
                sy);
 }
@@ -117,18 +118,18 @@ ViewDraw BeginDraw(const model::TfrxView& view, Canvas* canvas, long double scal
     d.OffsetX = offsetX;
     d.OffsetY = offsetY;
     const long double left = view.AbsLeft(), top = view.AbsTop();
-    d.DeviceX = roundEven(left * scaleX + offsetX);
-    d.DeviceY = roundEven(top * scaleY + offsetY);
-    d.DeviceX1 = roundEven((left + view.Width()) * scaleX + offsetX);
-    d.DeviceY1 = roundEven((top + view.Height()) * scaleY + offsetY);
+    d.DeviceX = base::roundToInt(left * scaleX + offsetX);
+    d.DeviceY = base::roundToInt(top * scaleY + offsetY);
+    d.DeviceX1 = base::roundToInt((left + view.Width()) * scaleX + offsetX);
+    d.DeviceY1 = base::roundToInt((top + view.Height()) * scaleY + offsetY);
     const TfrxFrame& frame = view.Frame();
     if (frame.DropShadow()) {
-        d.DeviceX1 -= roundEven(frame.ShadowWidth() * scaleX);
-        d.DeviceY1 -= roundEven(frame.ShadowWidth() * scaleY);
+        d.DeviceX1 -= base::roundToInt(frame.ShadowWidth() * scaleX);
+        d.DeviceY1 -= base::roundToInt(frame.ShadowWidth() * scaleY);
     }
     d.DeviceWidth = d.DeviceX1 - d.DeviceX;
     d.DeviceHeight = d.DeviceY1 - d.DeviceY;
-    d.DeviceFrameWidth = roundEven(frame.Width() * scaleX);
+    d.DeviceFrameWidth = base::roundToInt(frame.Width() * scaleX);
     return d;
 }
 

@@ -1,6 +1,8 @@
 // The encoding case table and the golden bar strings.
 #include "barcode_cases.h"
 
+#include "../../support/golden.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -92,14 +94,13 @@ std::string Modules(const TfrxBarcode& generator, const std::string& bars) {
 namespace {
 
 std::string GoldenPath() {
-    return std::string(RQ_TEST_DATA_DIR) + "/barcode/bars.txt";
+    return rq::testing::goldenPath("barcode/bars.txt").string();
 }
 
 } // namespace
 
 GoldenBars::GoldenBars() {
-    const char* flag = std::getenv("RQ_REGENERATE_GOLDEN");
-    regenerate_ = flag && std::string(flag) == "1";
+    regenerate_ = rq::testing::regeneratingGolden();
     if (regenerate_)
         return;
     std::ifstream in(GoldenPath());

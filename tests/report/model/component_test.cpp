@@ -119,6 +119,10 @@ TEST(ComponentTree, DeepTreesAreDestroyedWithoutRecursion) {
     TfrxComponent* node = report->CreateChild<TfrxReportPage>();
     for (int i = 0; i < 200000; ++i)
         node = node->CreateChild<TfrxNullBand>();
+    int depth = 0;
+    for (const TfrxComponent* up = node; up != report.get(); up = up->Parent())
+        ++depth;
+    EXPECT_EQ(depth, 200001);
     report.reset();
 }
 

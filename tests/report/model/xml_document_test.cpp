@@ -140,6 +140,14 @@ TEST(XmlDocument, DeepNestingNeedsNoStack) {
     TfrxXMLDocument doc;
     load(doc, text);
     EXPECT_EQ(doc.Root().Count(), 1);
+    // Every level is there: the root is the outermost element.
+    int depth = 1;
+    for (const TfrxXMLItem* item = &doc.Root(); item->Count() > 0; item = &item->Items(0)) {
+        ASSERT_EQ(item->Count(), 1);
+        ASSERT_EQ(item->Name(), "a");
+        ++depth;
+    }
+    EXPECT_EQ(depth, 300000);
     // Indentation stops growing with the depth: the text stays linear in size.
     doc.AutoIndent = true;
     EXPECT_LT(save(doc).size(), 300000u * 2 * (2 * 64 + 8));

@@ -2,6 +2,7 @@
 // and its text box on a device of a given scale (no frame, gaps 2 and 1).
 #pragma once
 
+#include "base/rounding.h"
 #include "base/text1250.h"
 #include "report/render/canvas.h"
 #include "report/render/rounding.h"
@@ -35,9 +36,10 @@ inline std::vector<std::string> certificateBody() {
 // Memo3: left 7.55906, top 219.21274, width 619.84292, height 211.65368.
 inline Rect certificateTextBox(long double scale) {
     const long double left = 7.55906L, top = 219.21274L, width = 619.84292L, height = 211.65368L;
-    const int gx = roundEven(2 * scale), gy = roundEven(1 * scale);
-    return {roundEven(left * scale) + gx, roundEven(top * scale) + gy,
-            roundEven((left + width) * scale) - gx + 1, roundEven((top + height) * scale) - gy + 1};
+    const int gx = base::roundToInt(2 * scale), gy = base::roundToInt(1 * scale);
+    return {base::roundToInt(left * scale) + gx, base::roundToInt(top * scale) + gy,
+            base::roundToInt((left + width) * scale) - gx + 1,
+            base::roundToInt((top + height) * scale) - gy + 1};
 }
 
 inline CanvasFont certificateFont() {

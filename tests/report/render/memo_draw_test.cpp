@@ -3,6 +3,7 @@
 // keeps the right edge or the centre, ruled underlines, the total-page
 // placeholder, and the layout object let go when the text fails to lay out.
 #include "base/exceptions.h"
+#include "base/rounding.h"
 #include "draw_fixture.h"
 #include "layout_fixture.h"
 #include "report/model/memo_view.h"
@@ -98,8 +99,8 @@ TEST_F(MemoDraw, UnderlinesRepeatEveryLinePitchAndStopBeforeTheBottom) {
     ASSERT_FALSE(strokes.empty());
     long double y = 40 + step; // DeviceY at scale 2
     for (const auto& s : strokes) {
-        EXPECT_EQ(s.from, (Point{20, roundEven(y)}));
-        EXPECT_EQ(s.to, (Point{420, roundEven(y)}));
+        EXPECT_EQ(s.from, (Point{20, base::roundToInt(y)}));
+        EXPECT_EQ(s.to, (Point{420, base::roundToInt(y)}));
         EXPECT_EQ(s.pen.color, 0x808080u);
         EXPECT_LT(s.from.y, 160);
         y += step;

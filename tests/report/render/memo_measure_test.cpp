@@ -3,6 +3,7 @@
 // measures 100 units high at 600 dpi (16 px), so a line pitch is 16 px plus
 // the line spacing, and a glyph is its width units times 10 measuring units.
 #include "base/exceptions.h"
+#include "base/rounding.h"
 #include "layout_fixture.h"
 #include "report/model/memo_view.h"
 #include "report/render/memo_measure.h"
@@ -124,7 +125,7 @@ TEST_P(MemoHeight, IsTheLaidOutHeightPlusTheRoomAroundTheText) {
     const Rect bounds = c.autoWidth ? Rect{0, 0, 10000, 10000} : memoTextBox(memo, 1, 1, 0, 0);
     const long double own = layoutHeight(bounds);
     EXPECT_EQ(memo.CalcHeight(), c.expected);
-    EXPECT_EQ(memo.CalcHeight(), roundEven(own) + memoVerticalExtra(memo));
+    EXPECT_EQ(memo.CalcHeight(), base::roundToInt(own) + memoVerticalExtra(memo));
     EXPECT_EQ(memo.CalcHeight(), lines * (16 + c.lineSpacing) + memoVerticalExtra(memo));
 }
 

@@ -123,9 +123,5 @@ INSTANTIATE_TEST_SUITE_P(
                       SyllableCase{"latin_letters_have_none", "ABCDEF", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Syllables, UpperCaseCoversAccentedLetters) {
-    EXPECT_EQ(upperCase1250("\xE1rv\xED\xFBz \x9A\xB3"), "\xC1RV\xCD\xDBZ \x8A\xA3");
-}
-
 } // namespace
 } // namespace rq::report::render::testing

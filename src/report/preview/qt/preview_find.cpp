@@ -7,9 +7,9 @@
 #include "report/preview/qt/preview_workspace.h"
 #include "report/preview/qt/search_dialog.h"
 #include "report/render/qt/qt_canvas.h"
-#include "report/render/syllable_breaks.h"
 #include "widgets/window_system.h"
 
+#include "base/letter_case.h"
 #include "base/rounding.h"
 
 #include <QCheckBox>
@@ -22,7 +22,7 @@ namespace {
 bool contains(const std::string& run, const std::string& text, bool caseSensitive) {
     if (caseSensitive)
         return run.find(text) != std::string::npos;
-    return render::upperCase1250(run).find(render::upperCase1250(text)) != std::string::npos;
+    return base::AnsiUpperCase(run).find(base::AnsiUpperCase(text)) != std::string::npos;
 }
 
 } // namespace

@@ -19,6 +19,8 @@
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -45,6 +47,19 @@ QWidget* spacer(QWidget* parent, int width) {
     auto* panel = new QWidget(parent);
     panel->setFixedSize(width, kButtonHeight);
     return panel;
+}
+
+// 49 pixels as designed, wider where the style's drop-down button leaves too
+// little room for a three-digit zoom: "100%" would show as "00%".
+int zoomBoxWidth(const QComboBox& box) {
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = true;
+    option.frame = false;
+    const QSize text(box.fontMetrics().horizontalAdvance(QStringLiteral("200%")) + 4,
+                     kButtonHeight);
+    return std::max(
+        49, box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box).width());
 }
 
 } // namespace
@@ -142,14 +157,15 @@ void TfrxPreviewForm::createToolBar() {
     ZoomCB->setInsertPolicy(QComboBox::NoInsert);
     // Typed zooms stay as typed: "10" must not complete to "100%".
     ZoomCB->setCompleter(nullptr);
-    ZoomCB->setFixedWidth(49);
+    const int zoomWidth = zoomBoxWidth(*ZoomCB);
+    ZoomCB->setFixedWidth(zoomWidth);
     ZoomCB->setToolTip(QStringLiteral("Zoom"));
     for (const char* entry : kZoomEntries)
         ZoomCB->addItem(QString::fromLatin1(entry));
     ZoomCB->installEventFilter(this);
     ZoomCB->lineEdit()->installEventFilter(this);
     auto* zoomPanel = new QWidget(ToolBar);
-    zoomPanel->setFixedSize(56, kButtonHeight);
+    zoomPanel->setFixedSize(zoomWidth + 7, kButtonHeight);
     ZoomCB->setParent(zoomPanel);
     ZoomCB->move(3, 0);
     addItem(zoomPanel, model::pbZoom, "Zoom");

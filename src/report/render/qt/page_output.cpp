@@ -2,6 +2,7 @@
 // QSaveFile, so a failed write leaves no partial file behind and an
 // existing file is replaced only by a complete one.
 #include "report/render/qt/page_output.h"
+#include "base/rounding.h"
 
 #include "base/exceptions.h"
 #include "report/model/types.h"
@@ -30,8 +31,8 @@ void commit(QSaveFile& file, const QString& path) {
 } // namespace
 
 Size pagePixels(PaperSize paper, double scale) {
-    return {roundEven(paper.width * model::PixelsPerMillimetre * scale),
-            roundEven(paper.height * model::PixelsPerMillimetre * scale)};
+    return {base::roundToInt(paper.width * model::PixelsPerMillimetre * scale),
+            base::roundToInt(paper.height * model::PixelsPerMillimetre * scale)};
 }
 
 void drawOnDevice(QPaintDevice& device, int dpiX, int dpiY, bool printer, double scaleX,
@@ -57,7 +58,7 @@ QImage renderImage(PaperSize paper, double dpi, bool printer, const PageDrawFn& 
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     // A printer of that resolution, or the screen zoomed to it.
-    const int canvasDpi = printer ? roundEven(dpi) : ScreenDpi;
+    const int canvasDpi = printer ? base::roundToInt(dpi) : ScreenDpi;
     drawOnDevice(image, canvasDpi, canvasDpi, printer, scale, scale, draw);
     return image;
 }

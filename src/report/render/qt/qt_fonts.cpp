@@ -1,5 +1,6 @@
 // Font registration and realisation with a small cache of raw fonts.
 #include "report/render/qt/qt_fonts.h"
+#include "base/rounding.h"
 
 #include <QtEndian>
 
@@ -141,7 +142,7 @@ int RealisedFont::advance(unsigned char byte) {
         const quint32 index = glyph(byte);
         QPointF size;
         raw.advancesForGlyphIndexes(&index, &size, 1, QRawFont::UseDesignMetrics);
-        cached = roundEven(size.x());
+        cached = base::roundToInt(size.x());
     }
     return cached;
 }

@@ -33,7 +33,8 @@ protected:
     PreviewFile() : PreviewWindowTest(3) {
         // One folder per process: ctest runs these tests side by side. The
         // file dialog answers absolute paths, so the folder is one too.
-        folder = fs::absolute(fs::temp_directory_path()) / ("rq-preview-file-test-" + std::to_string(::getpid()));
+        folder = fs::absolute(fs::temp_directory_path()) /
+                 ("rq-preview-file-test-" + std::to_string(::getpid()));
         fs::create_directories(folder);
     }
     ~PreviewFile() override {
@@ -49,8 +50,7 @@ TEST_F(PreviewFile, CtrlSSavesUnderThePpgExtension) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Prepared Report (*.ppg)")});
-        dialog->selectFile(QString::fromStdString(chosen.string()));
-        static_cast<QDialog*>(dialog)->accept();
+        rq::testing::acceptFile(dialog, chosen);
     });
     key(Qt::Key_S, Qt::ControlModifier);
     std::ostringstream expected;
@@ -90,13 +90,14 @@ TEST_F(PreviewFile, SaveFailureUnlocksAndIsReported) {
     const fs::path blocked = folder / "no-such-folder" / "x.ppg";
     rq::testing::onModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
-        dialog->selectFile(QString::fromStdString(blocked.string()));
-        static_cast<QDialog*>(dialog)->accept();
+        rq::testing::acceptFile(dialog, blocked);
     });
     key(Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors[0].starts_with("Cannot create file \"" + blocked.string() + "\"."))
+    EXPECT_TRUE(
+        errors[0].starts_with("Cannot create file \"" + fs::absolute(blocked).string() + "\"."))
         << errors[0];
+    EXPECT_FALSE(fs::exists(blocked));
     EXPECT_FALSE(preview().Locked());
     EXPECT_FALSE(preview().ProgressPanel().isVisible());
 }

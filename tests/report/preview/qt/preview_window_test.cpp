@@ -95,6 +95,13 @@ TEST_F(PreviewWindow, ZoomBoxNonNumberKeepsZoomAndText) {
     EXPECT_EQ(form->ZoomCB->currentText(), QStringLiteral("abc %"));
 }
 
+// A box too narrow for its text scrolls it: "100%" would read "00%".
+TEST_F(PreviewWindow, ZoomBoxHasRoomForAThreeDigitZoom) {
+    const QLineEdit& edit = *form->ZoomCB->lineEdit();
+    EXPECT_GE(edit.width(), edit.fontMetrics().horizontalAdvance(QStringLiteral("200%")));
+    EXPECT_TRUE(form->ZoomCB->parentWidget()->rect().contains(form->ZoomCB->geometry()));
+}
+
 TEST_F(PreviewWindow, ZoomBoxListEntriesChooseTheModes) {
     form->ZoomCB->setCurrentIndex(6);
     emit form->ZoomCB->activated(6);

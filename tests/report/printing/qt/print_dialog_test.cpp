@@ -244,15 +244,15 @@ TEST_F(PrintDialogTest, PropertiesOpensTheCurrentPrintersSettings) {
 }
 
 TEST_F(PrintDialogTest, PrintToFileReplacesTheExtensionWithPrn) {
-    const std::string folder = QDir::tempPath().toStdString();
+    // CI may hand us a relative TMPDIR; the file dialog resolves names against its own folder.
+    const std::string folder = QDir(QDir::tempPath()).absolutePath().toStdString();
     ASSERT_TRUE(run([&](TfrxPrintDialog& d) {
         d.FileCB->click();
         rq::testing::onModal([&](QWidget* modal) {
             auto* files = static_cast<QFileDialog*>(modal);
             EXPECT_EQ(files->windowTitle(), "Print To File");
             EXPECT_EQ(files->nameFilters(), QStringList{"Printer files (*.prn)"});
-            files->selectFile(QString::fromStdString(folder + "/certificate.txt"));
-            QMetaObject::invokeMethod(files, "accept");
+            rq::testing::acceptFile(files, folder + "/certificate.txt");
         });
     }));
     EXPECT_EQ(printers.CurrentPrinter()->FileName, folder + "/certificate.prn");

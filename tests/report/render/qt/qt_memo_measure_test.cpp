@@ -2,6 +2,7 @@
 // rendering is initialised: its text box agrees with the drawing's at every
 // scale, and CalcHeight is the height its own layout needs plus the gaps.
 #include "../certificate_body.h"
+#include "base/rounding.h"
 #include "report/model/memo_view.h"
 #include "report/render/memo_measure.h"
 
@@ -35,14 +36,14 @@ TEST(QtMemoMeasure, CertificateBodyNeedsTheHeightOfItsWrappedLines) {
     text->SetBounds(1, 1, certificateTextBox(1), certificateTextBox(1));
     text->SetLines(certificateBody());
     ASSERT_GT(text->wrappedLines().size(), 8u);
-    EXPECT_EQ(memo.CalcHeight(), roundEven(text->LinesHeight()) + 2);
+    EXPECT_EQ(memo.CalcHeight(), base::roundToInt(text->LinesHeight()) + 2);
     EXPECT_GT(memo.CalcHeight(), 8 * (15 + 6));
 
     // Without wrapping the body's widest paragraph sets the width.
     const double width = memo.CalcWidth();
     EXPECT_GT(width, memo.Width());
     memo.SetAutoWidth(true);
-    EXPECT_EQ(memo.CalcHeight(), roundEven(7 * text->LinePitch()) + 2);
+    EXPECT_EQ(memo.CalcHeight(), base::roundToInt(7 * text->LinePitch()) + 2);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The widget tests need a QApplication; this main replaces gtest_main.
-#include "widgets/window_system.h"
+// The Qt test executables' main (it replaces gtest_main there).
+#include "qt_test_main.h"
 
 #include <QApplication>
 
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    rq::widgets::registerSubstituteFonts();
-    testing::InitGoogleTest(&argc, argv);
+    rq::testing::prepareQtSuite();
+    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

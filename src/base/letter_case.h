@@ -1,12 +1,13 @@
 // Upper and lower case of Windows-1250 text by the code page's letters
-// (the accented letters of Central European languages included), as the
-// locale-aware routines of the script library need them.
+// (the accented letters of Central European languages included): the one
+// table behind the script library's case routines, case-blind lookups of
+// names and expressions, hyphenation and the preview's search.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace rq::script {
+namespace rq::base {
 
 std::string AnsiUpperCase(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);
@@ -15,4 +16,4 @@ char AnsiLowerChar(char c);
 // Negative, 0 or positive, comparing the upper-case forms byte by byte.
 int AnsiCompareText(std::string_view a, std::string_view b);
 
-} // namespace rq::script
+} // namespace rq::base

@@ -1,9 +1,9 @@
 // Windows-1250 letter case: pairs of lower- and upper-case bytes.
-#include "script/ansi_case.h"
+#include "base/letter_case.h"
 
 #include <array>
 
-namespace rq::script {
+namespace rq::base {
 
 namespace {
 
@@ -75,4 +75,4 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
     return static_cast<int>(a.size()) - static_cast<int>(b.size());
 }
 
-} // namespace rq::script
+} // namespace rq::base

@@ -1,0 +1,8 @@
+// The application's tests use the program's substitute fonts.
+#include "../support/qt_test_main.h"
+
+#include "widgets/window_system.h"
+
+void rq::testing::prepareQtSuite() {
+    rq::widgets::registerSubstituteFonts();
+}

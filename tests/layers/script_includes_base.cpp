@@ -1,0 +1,2 @@
+// Compiles: the base library lies below the interpreter.
+#include "base/variant.h"

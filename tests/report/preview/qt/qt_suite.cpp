@@ -1,0 +1,8 @@
+// The preview tests draw with the renderer's fonts and text measurement.
+#include "../../../support/qt_test_main.h"
+
+#include "report/render/qt/qt_canvas.h"
+
+void rq::testing::prepareQtSuite() {
+    rq::report::render::qt::initQtRendering();
+}
