@@ -51,7 +51,7 @@ struct TextOptions {
 std::optional<long double> number(const std::string& text) {
     char* end = nullptr;
     const long double value = std::strtold(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !(std::fabs(value) <= 1e9L))
+    if (text.empty() || *end != '\0' || !(std::fabs(value) <= 2147483647.0L))
         return std::nullopt;
     return value;
 }
