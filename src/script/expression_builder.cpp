@@ -143,6 +143,7 @@ Variant NumberValue(const std::string& text, bool& isInteger) {
 std::unique_ptr<TfsExpression> ProgramBuilder::BuildExpression(const TfsXMLItem& expr,
                                                                TfsScript& scope) {
     TreeBuilder tree;
+    int operators = 0;
     // Nested expr elements are walked in place: an explicit stack of
     // (element, next child) keeps deep nesting off the call stack.
     std::vector<std::pair<const TfsXMLItem*, int>> stack{{&expr, 0}};
@@ -163,6 +164,9 @@ std::unique_ptr<TfsExpression> ProgramBuilder::BuildExpression(const TfsXMLItem&
                 RaiseExpressionExpected();
             auto node = MakeOperatorNode(op);
             node->pos = item.Prop("pos");
+            if (op != TfsOperator::LeftBracket && op != TfsOperator::RightBracket &&
+                ++operators > kMaxOperators)
+                Fail(node->pos, "Expression too complex");
             tree.AddOperator(std::move(node));
         } else {
             tree.AddOperand(Operand(item, scope));
