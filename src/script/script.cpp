@@ -83,6 +83,16 @@ void TfsScript::Execute() {
     statements_.Run(*this);
 }
 
+bool TfsScript::CheckTerminated() {
+    static_assert(std::atomic<bool>::is_always_lock_free, "set from signal handlers");
+    for (const TfsScript* s = this; s != nullptr && !flags_.Terminated; s = s->parent_) {
+        if (s->flags_.Terminated ||
+            (s->stopRequest_ != nullptr && s->stopRequest_->load(std::memory_order_relaxed)))
+            flags_.Terminated = true;
+    }
+    return flags_.Terminated;
+}
+
 TfsCustomVariable* TfsScript::FindLocal(const std::string& name) const {
     const auto found = index_.find(upperCase(name));
     return found == index_.end() ? nullptr : found->second;

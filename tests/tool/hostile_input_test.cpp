@@ -45,6 +45,21 @@ std::string headerOnly() {
     return "<?xml version=\"1.0\"?>";
 }
 
+std::string endlessScript() {
+    return "begin while True do ; end.";
+}
+
+// A report document whose script is the given text ("&#13;&#10;" are line ends).
+std::string reportWithScript(const std::string& script) {
+    return "<?xml version=\"1.0\"?><TfrxReport ScriptLanguage=\"PascalScript\" "
+           "ScriptText.Text=\"" +
+           script + "\"><TfrxReportPage Name=\"Page1\"/></TfrxReport>";
+}
+
+std::string endlessReport() {
+    return reportWithScript("var i: Integer;&#13;&#10;begin while True do i := i + 1 end.");
+}
+
 const BadInputCase kBadInputs[] = {
     {"ReportCutInsideThePage", {"report", "tree"}, templateCutAfterTag<12>, "Invalid file format"},
     {"ReportCutAfterThePage", {"report", "tree"}, templateCutAfterTag<29>, "Invalid file format"},
@@ -54,6 +69,15 @@ const BadInputCase kBadInputs[] = {
      oneLine,
      "Font size 1610612735 is out of range"},
     {"TextHeightBeyondAnyPixel", {"text", "--height", "1e30"}, oneLine, "bad option or value"},
+    {"RunBeyondItsTimeLimit",
+     {"run", "--timeout", "0.2", "/dev/stdin"},
+     endlessScript,
+     "rq0612-tool run: stopped: the time limit of 0.2 seconds ran out"},
+    {"RunWithBadTimeLimit", {"run", "--timeout", "-1", "/dev/stdin"}, endlessScript, "--timeout"},
+    {"PrepareBeyondItsTimeLimit",
+     {"report", "prepare", "/dev/stdin", "--timeout", "0.2", "--ppg", "/dev/null"},
+     endlessReport,
+     "rq0612-tool report prepare: stopped: the time limit of 0.2 seconds ran out"},
 };
 INSTANTIATE_TEST_SUITE_P(Tool, ToolBadInput, testing::ValuesIn(kBadInputs),
                          [](const auto& info) { return std::string(info.param.name); });
