@@ -460,6 +460,9 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
         TfsDesignatorItem step;
         step.ref = ref;
         step.proc = dynamic_cast<TfsProcVariable*>(ref);
+        if (const auto* method = dynamic_cast<const TfsMethodHelper*>(ref);
+            method != nullptr && method->usesFiles)
+            step.fileScope = &scope;
         if (!args.empty() || IsCallable(ref))
             AddArguments(step, args, scope);
         type = ref->TypeInfo();

@@ -110,7 +110,8 @@ void AddStreamClasses(TfsScript& script) {
                         [](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
                             return Variant(KeepScriptObject(
                                 std::make_unique<FileStream>(a[0].toString(), a[1].toInteger())));
-                        });
+                        })
+        .usesFiles = true;
 
     TfsClassVariable& memory = script.AddClass("TMemoryStream", "TStream", IsA<MemoryStream>);
     memory.AddConstructor("constructor Create",
@@ -118,6 +119,7 @@ void AddStreamClasses(TfsScript& script) {
                               return Variant(KeepScriptObject(std::make_unique<MemoryStream>()));
                           });
     AddMembers(memory, kMemoryMethods);
+    MarkUsesFiles(memory, {"LoadFromFile", "SaveToFile"});
 }
 
 } // namespace rq::script

@@ -166,6 +166,7 @@ void AddDocumentClass(TfsScript& script) {
                       file << text;
                       return Variant();
                   });
+    MarkUsesFiles(doc, {"LoadFromFile", "SaveToFile"});
 }
 
 } // namespace

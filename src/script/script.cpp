@@ -48,6 +48,10 @@ bool TfsScript::Compile() {
             OnGetUnit(*this, name, text);
             return text;
         };
+    } else if (!FileAccessAllowed()) {
+        reader = [](const std::string& name) -> std::string {
+            raiseScriptError("File access is not allowed: uses '" + name + "'");
+        };
     }
     TfsILParser parser(std::move(reader));
     parser.SelectLanguage(SyntaxType);
@@ -81,6 +85,14 @@ void TfsScript::Execute() {
     flags_.Exit = flags_.Terminated = false;
     running_ = true;
     statements_.Run(*this);
+}
+
+bool TfsScript::FileAccessAllowed() const {
+    for (const TfsScript* s = this; s != nullptr; s = s->parent_) {
+        if (s->fileAccess_ >= 0)
+            return s->fileAccess_ == 1;
+    }
+    return true;
 }
 
 bool TfsScript::CheckTerminated() {

@@ -104,6 +104,14 @@ public:
     // Whether this script, or one above it, is terminated or asked to stop;
     // sets this script's Terminated so that its statement lists end too.
     bool CheckTerminated();
+
+    // Whether scripts below this one may read and write files (the file and
+    // stream classes' file routines, uses clauses without OnGetUnit): the
+    // nearest script in the chain that was given a setting decides; without
+    // any, files are allowed. A refused routine is a run-time error, a
+    // refused unit file a compile error.
+    void SetFileAccess(bool allowed) { fileAccess_ = allowed ? 1 : 0; }
+    bool FileAccessAllowed() const;
     bool IsRunning() const { return running_; }
     void SetRunning(bool value) { running_ = value; }
     // The local script of the routine running under this script's OnRunLine.
@@ -140,6 +148,7 @@ private:
     std::string errorMsg_, errorPos_, errorUnit_;         // of the last compilation
     RunFlags flags_;                                      // Terminated, Break, Continue, Exit
     const std::atomic<bool>* stopRequest_ = nullptr;      // the host's stop request, or null
+    int fileAccess_ = -1;                       // 1 allowed, 0 refused, -1 as the parent says
     bool running_ = false;                      // Execute or a routine is running
     mutable std::shared_ptr<const void> alive_; // made by the first Alive()
 };

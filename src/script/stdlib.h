@@ -27,6 +27,8 @@ void AddBasicClasses(TfsScript& script);
 void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
 void AddListClass(TfsScript& script);     // TList
 void AddXMLClasses(TfsScript& script);    // TfsXMLItem, TfsXMLDocument
+// Marks the class's members of these names as routines that use files.
+void MarkUsesFiles(TfsClassVariable& cls, std::initializer_list<const char*> names);
 
 // A standard routine: its declaration and the function that computes it
 // from the parameter values (by-ref parameters are written back from args).

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace rq::tool::test {
@@ -60,6 +62,11 @@ std::string endlessReport() {
     return reportWithScript("var i: Integer;&#13;&#10;begin while True do i := i + 1 end.");
 }
 
+std::string fileReadingReport() {
+    return reportWithScript("var l: TStringList;&#13;&#10;begin l := TStringList.Create; "
+                            "l.LoadFromFile('/etc/passwd') end.");
+}
+
 const BadInputCase kBadInputs[] = {
     {"ReportCutInsideThePage", {"report", "tree"}, templateCutAfterTag<12>, "Invalid file format"},
     {"ReportCutAfterThePage", {"report", "tree"}, templateCutAfterTag<29>, "Invalid file format"},
@@ -78,9 +85,26 @@ const BadInputCase kBadInputs[] = {
      {"report", "prepare", "/dev/stdin", "--timeout", "0.2", "--ppg", "/dev/null"},
      endlessReport,
      "rq0612-tool report prepare: stopped: the time limit of 0.2 seconds ran out"},
+    {"PrepareScriptReadsAFile",
+     {"report", "prepare", "/dev/stdin", "--ppg", "/dev/null"},
+     fileReadingReport,
+     "File access is not allowed: LoadFromFile"},
 };
 INSTANTIATE_TEST_SUITE_P(Tool, ToolBadInput, testing::ValuesIn(kBadInputs),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The same document may read files when the command line allows it.
+TEST(ToolFileAccess, AllowFilesLetsTheReportScriptRead) {
+    const std::filesystem::path ppg =
+        std::filesystem::absolute(std::filesystem::temp_directory_path() /
+                                  ("rq_allow_files_" + std::to_string(getpid()) + ".ppg"));
+    const ToolResult result =
+        runTool({"report", "prepare", "/dev/stdin", "--allow-files", "--ppg", ppg.string()},
+                fileReadingReport());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::filesystem::exists(ppg));
+    std::filesystem::remove(ppg);
+}
 
 } // namespace
 } // namespace rq::tool::test

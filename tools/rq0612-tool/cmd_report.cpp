@@ -11,6 +11,7 @@
 #include "report/model/report.h"
 #include "report/preview/preview_pages.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iostream>
@@ -79,22 +80,29 @@ int runTree(const Args& args) {
 }
 
 // report prepare REPORT.xml [--var NAME=VALUE]... [--timeout SECONDS]
-// --ppg FILE: the host callback answers exactly the given
+// [--allow-files] --ppg FILE: the host callback answers exactly the given
 // names (compared as written) with their values as strings; every other
 // name is declined. The error box stays silent: a failed run prints the
-// error lines and writes no file. The time limit and Ctrl+C stop its
-// scripts, and the run then writes no file.
+// error lines and writes no file. A report document comes from outside, so
+// its scripts get no file access unless --allow-files is given; the time
+// limit and Ctrl+C stop its scripts, and the run then writes no file.
 struct PrepareArgs {
     std::string report;
     std::map<std::string, std::string> variables; // Windows-1250
     std::string ppg;
     double timeout = 0; // seconds, 0 for none
+    bool allowFiles = false;
 };
 
 bool parsePrepareArgs(const Args& given, PrepareArgs& out) {
     Args args = given;
     if (!takeTimeout(args, out.timeout))
         return false;
+    if (const auto flag = std::find(args.begin(), args.end(), "--allow-files");
+        flag != args.end()) {
+        out.allowFiles = true;
+        args.erase(flag);
+    }
     if (args.empty() || args[0].starts_with("--"))
         return false;
     out.report = args[0];
@@ -116,7 +124,7 @@ int runPrepare(const Args& args) {
     PrepareArgs parsed;
     if (!parsePrepareArgs(args, parsed))
         return usageError("report", "usage: report prepare REPORT.xml [--var NAME=VALUE]... "
-                                    "[--timeout SECONDS] --ppg FILE");
+                                    "[--timeout SECONDS] [--allow-files] --ppg FILE");
     TfrxReport report;
     if (!loadReport({parsed.report}, report))
         return 1;
@@ -126,6 +134,7 @@ int runPrepare(const Args& args) {
         if (const auto found = parsed.variables.find(name); found != parsed.variables.end())
             value = found->second;
     };
+    engine.BaseScript().SetFileAccess(parsed.allowFiles);
     const StopRequest stop(parsed.timeout);
     engine.BaseScript().SetStopRequest(&stop.Flag());
     const bool prepared = report.Prepare(true);
@@ -174,7 +183,7 @@ int runReport(const Args& args) {
 
 const ToolCommand kReport({"report",
                            "roundtrip|tree [FILE] | prepare REPORT.xml [--var NAME=VALUE]... "
-                           "[--timeout SECONDS] --ppg FILE",
+                           "[--timeout SECONDS] [--allow-files] --ppg FILE",
                            "read a report document; write it back (roundtrip), list its "
                            "objects with bounds and visibility (tree), or prepare it with the "
                            "given variables and save the prepared pages (prepare)",
