@@ -16,8 +16,38 @@ def text_layout_options(height):
             struct.pack('<HH', 600, 400) + bytes([3, 0, 0]))
 
 
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def flat_sum(terms):
+    return ' + '.join(['1'] * terms)
+
+
+def jpeg_claiming(width, height):
+    # The baseline seed with the frame header's size replaced: a decoder must
+    # refuse or bound such a picture rather than allocate for it.
+    with open(os.path.join(HERE, 'corpus', 'jpeg_decode', 'baseline_8x8.jpg'), 'rb') as f:
+        data = bytearray(f.read())
+    sof = data.index(b'\xff\xc0')
+    data[sof + 5:sof + 9] = struct.pack('>HH', height, width)
+    return bytes(data)
+
+
+def ppg_pages(count):
+    return ('<?xml version="1.0" encoding="utf-8"?><preparedreport><previewpages>' +
+            '<page0><m1 t="5"/></page0>' +
+            ''.join(f'<page0 ld="0"><m1 Text="{i}"/></page0>' for i in range(count)) +
+            '</previewpages><sourcepages><TfrxReportPage PaperWidth="210" PaperHeight="297">'
+            '<TfrxMemoView Name="Memo1" Left="10" Top="20" Width="100" Height="20" Text="x"/>'
+            '</TfrxReportPage></sourcepages><dictionary><m1 name="Page0.Memo1"/></dictionary>'
+            '</preparedreport>')
+
+
 SEEDS = {
     'script_compile': {
+        # 50 000 terms: more than the builder takes, a compile error.
+        'flat_sum.pas': 'var r: Integer;\nbegin\nr := ' + flat_sum(50000) + '\nend.\n',
+        'deep_brackets.pas': 'begin x := ' + '(' * 5000 + '1' + ')' * 5000 + ' end.\n',
         'many_statements.pas':
             'var x: Integer;\nbegin\n' + 'x := x + 1;\n' * 20000 + 'end.\n',
         'many_routines.pas':
@@ -54,6 +84,29 @@ SEEDS = {
         'long_paragraph': text_layout_options(-16) +
             b'Lorem <b>ipsum</b> dolor <font color="#FF0000">sit</font> amet, ' * 800,
         'many_lines': text_layout_options(-13) + b'<u>line</u> of text\n' * 5000,
+    },
+    'script_run': {
+        'flat_sum.pas': 'var r: Integer;\nbegin\nr := ' + flat_sum(4000) + '\nend.\n',
+        'long_format.pas': "var s: String;\nbegin\ns := Format('" + '%d %s %.2f ' * 1000 +
+            "', [" + ', '.join(['1, \'x\', 2.5'] * 1000) + "]);\n" +
+            "s := FormatFloat('" + '#,##0.00' * 500 + "', 1234.5);\n" +
+            "s := FormatMaskText('" + '!999;' * 500 + "1;_', '" + '1' * 5000 + "')\nend.\n",
+    },
+    'saved_form': {
+        'many_fields': b'\x00titok\x00v\xedzimalom\r\n' +
+            b''.join(b'Edit1_%d\r\n' % i for i in range(20000)),
+        'long_value': b'\x00titok\x00v\xedzimalom\r\nEdit1_' + b'x' * 100000 + b'\r\n',
+    },
+    'pass_phrase': {
+        'long_phrase': ('\u0151' * 20000).encode('utf-8'),
+    },
+    'barcode': {f'long_{kind:02d}': bytes([kind, 0]) + b'0123456789' * 1000 for kind in range(23)},
+    'jpeg_decode': {
+        'claims_65500_square.jpg': jpeg_claiming(65500, 65500),
+        'claims_zero_width.jpg': jpeg_claiming(0, 8),
+    },
+    'ppg_reader': {
+        'many_pages.ppg': ppg_pages(5000),
     },
     'num_edit': {
         'long_typing': b'\x01' + b'\x08\x10\x18\x20\x03\x05\x0b\x01-\x07' * 10000,
