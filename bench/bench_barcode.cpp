@@ -65,27 +65,13 @@ BENCHMARK(BM_BarcodeEncodeLength_Code128B)->RangeMultiplier(4)->Range(16, 16384)
 #include "report/render/draw_view.h"
 #include "report/render/qt/qt_canvas.h"
 
-#include <QGuiApplication>
-
-#include <cstdlib>
+#include "qt_application.h"
 
 namespace {
 
-void EnsureApplication() {
-    [[maybe_unused]] static QGuiApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "rq0612-bench";
-        static char* argv[] = {name, nullptr};
-        auto* made = new QGuiApplication(argc, argv);
-        render::qt::initQtRendering();
-        return made;
-    }();
-}
-
 // Each object drawn at scale 1 with its text, as the preview draws a page.
 void DrawAll(benchmark::State& state, model::TfrxBarcodeType type) {
-    EnsureApplication();
+    rq::bench::qtApplication();
     const auto texts = Texts(type);
     model::TfrxBarCodeView view;
     view.SetBarType(type);

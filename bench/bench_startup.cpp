@@ -1,26 +1,13 @@
 // Start-up of the main window to its first paint: creating the three windows,
 // showing the main one and running the event loop until it has painted.
 #include "app/application.h"
+#include "qt_application.h"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "rq0612-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* instance = [] {
-        auto* created = new QApplication(argc, argv);
-        rq::app::setUpApplication();
-        return created;
-    }();
-    return *instance;
-}
 
 class PaintWatch : public QObject {
 public:
@@ -34,7 +21,7 @@ protected:
 };
 
 void BM_MainWindowToFirstPaint(benchmark::State& state) {
-    QApplication& app = application();
+    QApplication& app = rq::bench::qtApplication();
     for (auto _ : state) {
         PaintWatch watch;
         app.installEventFilter(&watch);

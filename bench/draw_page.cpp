@@ -10,31 +10,18 @@
 #include "report/render/qt/page_output.h"
 #include "report/render/qt/qt_canvas.h"
 
-#include <QGuiApplication>
-#include <benchmark/benchmark.h>
+#include "qt_application.h"
 
-#include <cstdlib>
+#include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace rq::report;
 
-// Made once and never destroyed: the benchmark runner ends the process.
-void ensureApplication() {
-    if (QCoreApplication::instance())
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "rq0612-bench";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-    render::qt::initQtRendering();
-}
-
 // The certificate prepared once, every name answered with a sample text.
 struct PreparedCertificate {
     PreparedCertificate() {
-        ensureApplication();
+        rq::bench::qtApplication();
         rq::certificate::LoadCertificateTemplate(report);
         engine =
             &engine::AttachEngine(report, std::make_unique<preview::TfrxPreviewPages>(&report));

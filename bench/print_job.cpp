@@ -7,17 +7,16 @@
 
 #include "report/printing/print_job.h"
 #include "../tests/report/printing/recording_printer.h"
-#include "report/model/memo_view.h"
+#include "generated_report.h"
+#include "peak_memory.h"
+#include "qt_application.h"
 #include "report/preview/preview_pages.h"
 #include "report/printing/store_print_pages.h"
 #include "report/render/qt/qt_canvas.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -25,55 +24,6 @@ using namespace rq::report;
 using printing::TfrxPrintChoices;
 
 constexpr int kPages = 100;
-constexpr int kMemos = 40;
-
-void ensureApplication() {
-    [[maybe_unused]] static QGuiApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "rq0612-bench";
-        static char* argv[] = {name, nullptr};
-        auto* made = new QGuiApplication(argc, argv);
-        render::qt::initQtRendering();
-        return made;
-    }();
-}
-
-struct Finished : engine::TfrxEngineState {
-    bool EngineRunning() const override { return false; }
-    bool EngineFinalPass() const override { return true; }
-};
-
-// A prepared report of kPages pages written straight into a store.
-struct GeneratedReport {
-    GeneratedReport() : store(&report) {
-        store.Engine = &engine;
-        auto* page = report.CreateChild<model::TfrxReportPage>();
-        page->SetName("Page1");
-        for (int i = 0; i < kMemos; ++i) {
-            auto* memo = page->CreateChild<model::TfrxMemoView>();
-            memo->SetName("Memo" + std::to_string(i + 1));
-            memo->SetBounds(20, 20 + 24 * i, 600, 20);
-            memo->Font().SetName("Tahoma");
-        }
-        store.Initialize();
-        store.AddSourcePage(*page);
-        store.BeginPass();
-        for (int p = 0; p < kPages; ++p) {
-            store.AddPage(*page);
-            for (int i = 0; i < kMemos; ++i) {
-                auto* memo = static_cast<model::TfrxMemoView*>(page->Objects(i));
-                memo->Memo().SetStreamText("Page " + std::to_string(p + 1) + ", line " +
-                                           std::to_string(i + 1) + ": Kiss J\xE1nos, 1970.01.01");
-                store.AddObject(*memo);
-            }
-        }
-        store.Finish();
-    }
-    model::TfrxReport report;
-    Finished engine;
-    preview::TfrxPreviewPages store;
-};
 
 // A printer that paints the pages into one PDF file at 600 dpi.
 class PdfPrinter : public printing::TfrxCustomPrinter {
@@ -129,18 +79,16 @@ struct Watched : printing::TfrxStorePrintPages {
 };
 
 void report(benchmark::State& state, int held) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     state.SetItemsProcessed(state.iterations() * kPages);
     state.counters["pages_per_s"] = benchmark::Counter(
         static_cast<double>(state.iterations() * kPages), benchmark::Counter::kIsRate);
     state.counters["max_held_pages"] = held;
-    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+    state.counters["peak_rss_MiB"] = rq::bench::peakResidentMiB();
 }
 
 void BM_PrintJobRecordingPrinter(benchmark::State& state) {
-    ensureApplication();
-    GeneratedReport generated;
+    rq::bench::qtApplication();
+    rq::bench::GeneratedReport generated(kPages);
     Watched pages(generated.store);
     printing::testing::RecordingPrinter printer;
     for (auto _ : state) {
@@ -152,8 +100,8 @@ void BM_PrintJobRecordingPrinter(benchmark::State& state) {
 BENCHMARK(BM_PrintJobRecordingPrinter)->Unit(benchmark::kMillisecond);
 
 void BM_PrintJobPdfFile(benchmark::State& state) {
-    ensureApplication();
-    GeneratedReport generated;
+    rq::bench::qtApplication();
+    rq::bench::GeneratedReport generated(kPages);
     Watched pages(generated.store);
     QTemporaryDir folder;
     PdfPrinter printer(folder.filePath("job.pdf"));

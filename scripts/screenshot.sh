@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds rq0612-tool, starts the real main window under Xvfb, reports the time
 # from start-up to the first painted window and writes a picture of it to
-# build/screenshot/main-window.png (regenerated on every run, not committed).
+# build/screenshot/main-window.png; then the preview window of the filled
+# certificate, tall enough for the whole page at 100%, to
+# build/screenshot/preview.png (both regenerated on every run, not committed).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${RQ_BUILD_DIR:-$root/build/release}"
@@ -20,3 +22,14 @@ xvfb-run -a -s "-screen 0 1024x700x24 -dpi 96" \
     env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb \
     "$build/tools/rq0612-tool/rq0612-tool" screenshot "$out/main-window.png"
 echo "screenshot: $out/main-window.png"
+# The preview's workspace of 1000 x 1150 pixels holds the 1123-pixel page.
+xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb \
+    "$build/tools/rq0612-tool/rq0612-tool" --short-date yyyy.MM.dd. preview \
+    --date 2026-12-10 --signature 31415926535 \
+    --set "Edit1=Kovács és Társa Kft." --set "Edit2=Ezüstliget, Fő utca 1." \
+    --set "Edit3=Nagy Anna" --set "Edit6=Kiss Anna" --set "Edit7=Ezüstliget, Kossuth tér 2." \
+    --set "Edit5=2019.03.01." --set "Edit4=könyvelő" --set "PBNumEdit1=250 000" \
+    --set "PBNumEdit2=12 000" \
+    --client 1000x1150 --screenshot "$out/preview.png"
+echo "screenshot: $out/preview.png"
