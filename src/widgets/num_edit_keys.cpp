@@ -2,6 +2,8 @@
 // keys and the regrouping after a key release.
 #include "widgets/num_edit_rules.h"
 
+#include "base/exceptions.h"
+
 #include <algorithm>
 
 namespace rq::widgets {
@@ -222,6 +224,23 @@ CharResult typeDigit(NumEditState& state, char digit, const NumEditFormat& forma
     return CharResult::Handled;
 }
 
+// A digit that would take the number beyond the double range is refused,
+// as an exponent digit is: the field's text must always read back as its
+// value, however many digits are typed.
+CharResult typeDigitWithinRange(NumEditState& state, char digit, const NumEditFormat& format) {
+    NumEditState candidate = state;
+    const CharResult result = typeDigit(candidate, digit, format);
+    if (result == CharResult::Handled) {
+        try {
+            parseNumber(candidate.text, format);
+        } catch (const base::Exception&) {
+            return CharResult::Refused;
+        }
+        state = std::move(candidate);
+    }
+    return result;
+}
+
 bool isAccepted(char c, const NumEditFormat& format) {
     return isDigit(c) || c == '-' || c == 'E' || c == 'e' ||
            (c == format.decimalSeparator && format.decimals != 0);
@@ -248,7 +267,7 @@ CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
     else if (c == 'E')
         typeExponentMark(state);
     else
-        return typeDigit(state, c, format);
+        return typeDigitWithinRange(state, c, format);
     return CharResult::Handled;
 }
 
