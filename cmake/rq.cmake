@@ -15,6 +15,16 @@ function(rq_apply_flags target)
     endif()
 endfunction()
 
+# rq_apply_product_flags(target): the program's own code (libraries, the
+# program, the tool) is also held to shadowing, narrowing, sign and cast
+# warnings. Tests keep the common set: GoogleTest's macros expand to code
+# that shadows and converts by design.
+function(rq_apply_product_flags target)
+    rq_apply_flags(${target})
+    target_compile_options(${target} PRIVATE -Wshadow -Wconversion -Wsign-conversion
+                                             -Wold-style-cast)
+endfunction()
+
 # rq_publish_headers(name dir out): the library publishes only its own
 # folder's headers, through a folder of links in the build tree that keeps
 # their include paths ("report/model/report.h"). A dependant sees the headers
@@ -45,7 +55,7 @@ function(rq_add_library name dir)
         add_library(${name} STATIC ${sources} ${headers})
         target_include_directories(${name} PUBLIC ${view})
         target_link_libraries(${name} PUBLIC ${ARGN})
-        rq_apply_flags(${name})
+        rq_apply_product_flags(${name})
     else()
         add_library(${name} INTERFACE)
         target_include_directories(${name} INTERFACE ${view})

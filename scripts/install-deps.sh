@@ -16,6 +16,8 @@ packages=(
     fonts-wine fonts-liberation2 fonts-dejavu-core
     # printing, and the tools that check printed and drawn output
     cups printer-driver-cups-pdf poppler-utils zbar-tools zint xvfb xauth
+    # the desktop's dpi setting (Xft.dpi) for the high-dpi screenshot
+    x11-xserver-utils
 )
 
 # Locales the tests run under: Hungarian in UTF-8 and in its 8-bit code page.

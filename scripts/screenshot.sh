@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds rq0612-tool, starts the real main window under Xvfb, reports the time
 # from start-up to the first painted window and writes a picture of it to
-# build/screenshot/main-window.png; then the preview window of the filled
+# build/screenshot/main-window.png and, on a 192-dpi desktop, to
+# build/screenshot/main-window-192dpi.png; then the preview window of the filled
 # certificate, tall enough for the whole page at 100%, to
 # build/screenshot/preview.png (both regenerated on every run, not committed).
 set -euo pipefail
@@ -22,6 +23,14 @@ xvfb-run -a -s "-screen 0 1024x700x24 -dpi 96" \
     env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb \
     "$build/tools/rq0612-tool/rq0612-tool" screenshot "$out/main-window.png"
 echo "screenshot: $out/main-window.png"
+# The same window on a 192-dpi desktop: Qt takes the scale from the desktop's
+# dpi setting (Xft.dpi), which a desktop sets for such a screen. -noreset
+# keeps the setting after xrdb disconnects.
+xvfb-run -a -s "-noreset -screen 0 2048x1400x24 -dpi 192" \
+    sh -c 'echo "Xft.dpi: 192" | xrdb -nocpp -merge - && exec "$@"' sh \
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb \
+    "$build/tools/rq0612-tool/rq0612-tool" screenshot "$out/main-window-192dpi.png"
+echo "screenshot: $out/main-window-192dpi.png"
 # The preview's workspace of 1000 x 1150 pixels holds the 1123-pixel page.
 xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
     env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb \

@@ -3,7 +3,7 @@
 
 #include "app/desktop_hooks.h"
 #include "app/qt_translations.h"
-#include "app/user_locale.h"
+#include "base/qt/qt_locale.h"
 #include "report/render/qt/qt_canvas.h"
 #include "widgets/window_system.h"
 
@@ -66,7 +66,7 @@ int runProgram(int argc, char** argv) {
     }
     GuardedApplication application(argc, argv);
     setUpApplication();
-    applyUserLocale();
+    base::setFormatSettings(base::qt::userFormatSettings());
     installQtTranslations(QLocale::system());
     Forms forms;
     installDesktopHooks(forms.Form1());

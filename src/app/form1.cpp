@@ -1,6 +1,7 @@
 // TForm1: window properties, the scrolled client area, the menu bar, the
 // section highlighting and the wheel handlers.
 #include "app/form1.h"
+#include "app/program_icon.h"
 
 #include "app/form_scroll_area.h"
 #include "certificate/certificate_template.h"
@@ -21,6 +22,7 @@ constexpr QPoint kDesignPosition(142, 122);
 // Height of the content that the vertical scroll bar covers: the bottom of
 // Panel1 (16 + 473).
 constexpr int kContentHeight = 489;
+const widgets::FontSpec kFormFont{"MS Sans Serif", 11};
 constexpr int kWheelStep = 20; // pixels per wheel message
 
 constexpr TColor kHighlightStart = 9758459; // RGB FB E6 94
@@ -62,7 +64,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
         widgets::fromAnsi("Elektronikus nyomtatv\xE1ny - Ez\xFCstliget Polg\xE1rmesteri Hivatal"));
-    setFont(widgets::makeFont({"MS Sans Serif", 11}));
+    setWindowIcon(programIcon());
+    setFont(widgets::makeFont(kFormFont));
     setGeometry(QRect(kDesignPosition, kDesignSize));
 
     scrollArea_ = new FormScrollArea(this);
@@ -99,6 +102,7 @@ QScrollArea* TForm1::ClientArea() const {
 
 void TForm1::createMenu() {
     AdvMainMenu1 = new widgets::TAdvMainMenu(this);
+    AdvMainMenu1->SetFonts(widgets::makeDesignFont(kFormFont), widgets::makeFont(kFormFont));
     components_.Add(QStringLiteral("AdvMainMenu1"), QStringLiteral("TAdvMainMenu"), AdvMainMenu1);
     for (const auto& row : kMenu) {
         QAction* item =

@@ -13,26 +13,36 @@ const std::array<FontSubstitute, 5> kTable = {{
     {"Tahoma",
      "Tahoma",
      {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"},
-     false},
-    {"MS Sans Serif", "MS Sans Serif", {"/usr/share/wine/fonts/ms_sans_serif.ttf"}, false},
+     false,
+     {}},
+    // MS Sans Serif has bitmap cuts of 13, 16 and 20 pixels only; Tahoma, the
+    // scalable face of the same design family, draws it at other scales.
+    {"MS Sans Serif",
+     "MS Sans Serif",
+     {"/usr/share/wine/fonts/ms_sans_serif.ttf"},
+     false,
+     "Tahoma"},
     {"Arial",
      "Liberation Sans",
      {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
       "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
       "/usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf",
       "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf"},
-     false},
+     false,
+     {}},
     {"Verdana",
      "DejaVu Sans",
      {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
       "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
-     false},
+     false,
+     {}},
     // Franklin Gothic Medium is a heavy sans: the bold cut of DejaVu Sans is
     // the closest installed face.
     {"Franklin Gothic Medium",
      "DejaVu Sans",
      {"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
-     true},
+     true,
+     {}},
 }};
 
 } // namespace

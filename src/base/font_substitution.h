@@ -14,6 +14,9 @@ struct FontSubstitute {
     std::string_view family;   // the installed family that draws it
     std::string_view files[4]; // font files to register (empty entries end the list)
     bool forceBold;            // the stand-in is a bold cut of a regular face
+    // For a family with bitmap cuts only: the face that draws it where the
+    // screen's pixels are finer than those cuts (empty when always scalable).
+    std::string_view scaledFace;
 };
 
 std::span<const FontSubstitute> fontSubstitutes();

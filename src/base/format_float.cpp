@@ -195,7 +195,7 @@ struct Rendered {
     bool zero = false;
 };
 
-Rendered renderFixed(const Picture& p, double magnitude, const FormatSettings& s) {
+Rendered renderFixed(const Picture& p, long double magnitude, const FormatSettings& s) {
     const DecimalDigits d = toDecimalDigitsFixed(magnitude, p.decPlaceholders);
     std::string intDigits;
     for (int k = 0; k < d.exponent; ++k)
@@ -213,7 +213,7 @@ Rendered renderFixed(const Picture& p, double magnitude, const FormatSettings& s
     return {Writer(p, s).write(intDigits, trimmedDecimals(dec, p.minDec), 0), d.digits.empty()};
 }
 
-Rendered renderScientific(const Picture& p, double magnitude, const FormatSettings& s) {
+Rendered renderScientific(const Picture& p, long double magnitude, const FormatSettings& s) {
     const int precision = std::clamp(p.intPlaceholders + p.decPlaceholders, 1, 18);
     const DecimalDigits d = toDecimalDigits(magnitude, precision);
     const int intCount = std::max(p.intPlaceholders, 1);
@@ -235,14 +235,15 @@ Rendered renderScientific(const Picture& p, double magnitude, const FormatSettin
             d.digits.empty()};
 }
 
-Rendered render(std::string_view section, double magnitude, const FormatSettings& s) {
+Rendered render(std::string_view section, long double magnitude, const FormatSettings& s) {
     const Picture p = analyse(section);
     return p.scientific ? renderScientific(p, magnitude, s) : renderFixed(p, magnitude, s);
 }
 
 } // namespace
 
-std::string formatFloat(std::string_view picture, double value, const FormatSettings& settings) {
+std::string formatFloat(std::string_view picture, long double value,
+                        const FormatSettings& settings) {
     if (picture.empty() || !std::isfinite(value))
         return floatToStr(value, settings);
     const std::vector<std::string_view> sections = splitSections(picture);
@@ -258,7 +259,7 @@ std::string formatFloat(std::string_view picture, double value, const FormatSett
         return floatToStr(value, settings);
     Rendered r = render(sections[chosen], std::fabs(value), settings);
     if (r.zero && value != 0 && present(2))
-        return render(sections[2], 0.0, settings).text;
+        return render(sections[2], 0.0L, settings).text;
     const bool minus = negative && chosen == 0 && !r.zero;
     return minus ? "-" + r.text : r.text;
 }

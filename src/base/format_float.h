@@ -22,7 +22,7 @@
 
 namespace rq::base {
 
-std::string formatFloat(std::string_view picture, double value,
+std::string formatFloat(std::string_view picture, long double value,
                         const FormatSettings& settings = formatSettings());
 
 } // namespace rq::base

@@ -121,7 +121,7 @@ std::string scientificText(const DecimalDigits& d, int mantissaDigits, char deci
     return text + exponentText(exponent, plusSign, minExpDigits);
 }
 
-std::string specialText(double value) {
+std::string specialText(long double value) {
     if (std::isnan(value))
         return "NAN";
     return value < 0 ? "-INF" : "INF";
@@ -195,7 +195,14 @@ std::int64_t strToInt64(std::string_view text) {
     return value;
 }
 
-bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& settings) {
+namespace {
+
+// The number in either width: a double for the script's and the report's
+// values, a long double (x86-64's 80-bit extended type) for the numeric
+// field, whose exponents reach 4932. A value beyond the type's range does not
+// convert.
+template <typename Float>
+bool parseFloat(std::string_view text, Float& value, const FormatSettings& settings) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto digitsInto = [&](std::string& to) {
@@ -233,7 +240,7 @@ bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& s
         ++i;
     if (i != n)
         return false;
-    double parsed = 0;
+    Float parsed = 0;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
     if (ec == std::errc::result_out_of_range && tinyExponent)
         parsed = 0; // underflow: the value is too small to tell from zero
@@ -241,6 +248,16 @@ bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& s
         return false;
     value = parsed;
     return true;
+}
+
+} // namespace
+
+bool tryStrToFloat(std::string_view text, double& value, const FormatSettings& settings) {
+    return parseFloat(text, value, settings);
+}
+
+bool tryStrToFloat(std::string_view text, long double& value, const FormatSettings& settings) {
+    return parseFloat(text, value, settings);
 }
 
 void raiseInvalidFloat(std::string_view text) {
@@ -254,7 +271,14 @@ double strToFloat(std::string_view text, const FormatSettings& settings) {
     return value;
 }
 
-DecimalDigits toDecimalDigits(double value, int significantDigits) {
+long double strToExtended(std::string_view text, const FormatSettings& settings) {
+    long double value = 0;
+    if (!tryStrToFloat(text, value, settings))
+        raiseInvalidFloat(text);
+    return value;
+}
+
+DecimalDigits toDecimalDigits(long double value, int significantDigits) {
     DecimalDigits d;
     d.negative = std::signbit(value);
     if (value == 0 || !std::isfinite(value)) {
@@ -305,7 +329,7 @@ DecimalDigits toDecimalDigits(double value, int significantDigits) {
     return d;
 }
 
-DecimalDigits toDecimalDigitsFixed(double value, int decimals) {
+DecimalDigits toDecimalDigitsFixed(long double value, int decimals) {
     if (value == 0 || !std::isfinite(value))
         return toDecimalDigits(value, 0);
     const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
@@ -322,7 +346,7 @@ namespace {
 
 // Fixed notation when the number has at most `precision` integer digits and
 // is not below 0.00001, else scientific with the shortest mantissa.
-std::string generalText(double value, int precision, int minExpDigits, char sep) {
+std::string generalText(long double value, int precision, int minExpDigits, char sep) {
     const DecimalDigits d = toDecimalDigits(value, precision);
     if (d.digits.empty())
         return "0";
@@ -335,7 +359,7 @@ std::string generalText(double value, int precision, int minExpDigits, char sep)
 
 // Fixed, Number and Currency: `decimals` decimals, at most `precision`
 // significant digits; too many integer digits fall back to the general form.
-std::string fixedFamilyText(double value, FloatFormat format, int precision, int decimals,
+std::string fixedFamilyText(long double value, FloatFormat format, int precision, int decimals,
                             const FormatSettings& s) {
     const DecimalDigits whole = toDecimalDigits(value, precision);
     if (whole.exponent > precision)
@@ -351,7 +375,7 @@ std::string fixedFamilyText(double value, FloatFormat format, int precision, int
 
 } // namespace
 
-std::string floatToStrF(double value, FloatFormat format, int precision, int digits,
+std::string floatToStrF(long double value, FloatFormat format, int precision, int digits,
                         const FormatSettings& settings) {
     if (!std::isfinite(value))
         return specialText(value);
@@ -370,7 +394,7 @@ std::string floatToStrF(double value, FloatFormat format, int precision, int dig
     }
 }
 
-std::string floatToStr(double value, const FormatSettings& settings) {
+std::string floatToStr(long double value, const FormatSettings& settings) {
     return floatToStrF(value, FloatFormat::General, 15, 0, settings);
 }
 

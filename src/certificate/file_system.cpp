@@ -163,6 +163,18 @@ public:
         }
     }
     void RemoveFile(const std::string& path) noexcept override { ::unlink(path.c_str()); }
+    bool DirectoryWritable(const std::string& path) override {
+        return ::access(path.c_str(), W_OK | X_OK) == 0;
+    }
+    void CreatePrivateDirectory(const std::string& path) override {
+        for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+            const std::string part = path.substr(0, slash);
+            if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+                raiseSystemError();
+            if (slash == std::string::npos)
+                return;
+        }
+    }
 };
 
 // The message names the file in the program's 8-bit text.

@@ -52,6 +52,11 @@ public:
     virtual void RenameFile(const std::string& from, const std::string& to) = 0;
     // Best effort: a file that cannot be removed stays.
     virtual void RemoveFile(const std::string& path) noexcept = 0;
+    // Whether files can be created in the directory path by this user.
+    virtual bool DirectoryWritable(const std::string& path) = 0;
+    // Creates path and missing parents, new ones readable by the user only
+    // (0700); an existing directory stays as it is.
+    virtual void CreatePrivateDirectory(const std::string& path) = 0;
 };
 
 // The operating system's files.

@@ -31,7 +31,7 @@ void raiseArrayTypeRequired() {
     raiseScriptError("Array type required");
 }
 
-void raiseListIndexOutOfBounds(int index) {
+void raiseListIndexOutOfBounds(std::int64_t index) {
     throw rq::base::EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 

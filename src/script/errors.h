@@ -4,6 +4,7 @@
 
 #include "base/exceptions.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ class EScriptError : public rq::base::Exception {
 // "Array type required": an index applied to a value that is no array.
 [[noreturn]] void raiseArrayTypeRequired();
 // EListError "List index out of bounds (N)": an index outside a list.
-[[noreturn]] void raiseListIndexOutOfBounds(int index);
+[[noreturn]] void raiseListIndexOutOfBounds(std::int64_t index);
 // "Stream write error": a stream that cannot take the bytes.
 [[noreturn]] void raiseStreamWriteError();
 

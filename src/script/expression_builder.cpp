@@ -530,16 +530,16 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
             continue;
         }
         if (type.code == TfsVarType::Class) {
-            TfsClassVariable* classItem = script_.FindClass(type.name);
+            TfsClassVariable* memberClass = script_.FindClass(type.name);
             TfsCustomVariable* next = nullptr;
             if (index) {
-                next = classItem != nullptr ? classItem->DefaultProperty() : nullptr;
+                next = memberClass != nullptr ? memberClass->DefaultProperty() : nullptr;
                 if (next == nullptr)
                     raiseScriptError("Class " + type.name + " does not have a default property");
                 push(next, step.args);
                 continue;
             }
-            next = classItem != nullptr ? classItem->FindMember(text) : nullptr;
+            next = memberClass != nullptr ? memberClass->FindMember(text) : nullptr;
             if (next == nullptr)
                 raiseNamed("Undeclared identifier: ", text);
             if (next->IsIndexed()) {

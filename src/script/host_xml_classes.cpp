@@ -30,8 +30,8 @@ struct XMLDocumentObject : ScriptObject {
 };
 
 struct XMLItemObject : ScriptObject {
-    XMLItemObject(XMLDocumentObject& owner, std::vector<int> path)
-        : ScriptObject("TfsXMLItem"), owner(&owner), path(std::move(path)) {}
+    XMLItemObject(XMLDocumentObject& document, std::vector<int> childPath)
+        : ScriptObject("TfsXMLItem"), owner(&document), path(std::move(childPath)) {}
     XMLDocumentObject* owner; // kept until program end like every script object
     std::vector<int> path;    // child indices from the root
 

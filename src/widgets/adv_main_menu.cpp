@@ -56,6 +56,12 @@ void TAdvMainMenu::SetRootItem(const TRootItem& item) {
     update();
 }
 
+void TAdvMainMenu::SetFonts(const QFont& layout, const QFont& drawing) {
+    setFont(layout);
+    captionFont_ = drawing;
+    update();
+}
+
 QAction* TAdvMainMenu::AddItem(const QString& name, const QString& caption) {
     QAction* action = addAction(caption);
     action->setObjectName(name);
@@ -73,7 +79,7 @@ void TAdvMainMenu::paintBarSlice(QPainter& painter, const QRect& r) const {
 
 void TAdvMainMenu::paintCaption(QPainter& painter, QAction* action, const QRect& r,
                                 TColor textColor) const {
-    painter.setFont(font()); // the platform's menu font
+    painter.setFont(CaptionFont());
     const QString caption = action->text();
     const int flags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
     const QRect measured = painter.fontMetrics().boundingRect(r, flags, caption);

@@ -7,7 +7,10 @@
 
 #include "widgets/window_system.h"
 
+#include <QFont>
 #include <QMenuBar>
+
+#include <optional>
 
 namespace rq::widgets {
 
@@ -43,6 +46,11 @@ public:
     void SetRootItem(const TRootItem& item);
     // Adds a top-level item named name (its object name) with a caption.
     QAction* AddItem(const QString& name, const QString& caption);
+    // Items are measured in layout's metrics and their captions drawn in
+    // drawing: on a scaled screen the drawing face may differ from the
+    // design's while the items keep their designed places.
+    void SetFonts(const QFont& layout, const QFont& drawing);
+    QFont CaptionFont() const { return captionFont_.value_or(font()); }
     // The item being pressed with the mouse, or nullptr.
     QAction* PressedItem() const { return pressed_; }
 
@@ -58,6 +66,7 @@ private:
 
     TRootItem rootItem_;
     QAction* pressed_ = nullptr;
+    std::optional<QFont> captionFont_; // unset: the widget's font
 };
 
 } // namespace rq::widgets

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPainterPath>
 #include <QRawFont>
 
@@ -46,13 +47,28 @@ bool hasLightBoldCut(const QString& family) {
     return light;
 }
 
-} // namespace
+// Whether text is drawn at its logical pixel size (no device-pixel ratio).
+bool unscaled() {
+    return !qGuiApp || qGuiApp->devicePixelRatio() == 1.0;
+}
 
-QFont makeFont(const FontSpec& spec) {
-    const QString family = QString::fromStdString(base::substituteFamily(spec.face));
+// The face that draws spec on this display. A family of bitmap cuts draws
+// crisply at its cuts' pixel sizes only: where a device-pixel ratio scales
+// the text, Qt would pick the nearest cut and space it at the scaled advances
+// (small letters, wide gaps), so the table's scalable face takes its place.
+std::string_view drawingFace(std::string_view face) {
+    const auto* entry = base::findFontSubstitute(face);
+    if (!entry || entry->scaledFace.empty() || unscaled())
+        return face;
+    const QString family = QString::fromStdString(std::string(entry->family));
+    return QFontDatabase::isSmoothlyScalable(family) ? face : entry->scaledFace;
+}
+
+QFont fontOfFace(std::string_view face, const FontSpec& spec) {
+    const QString family = QString::fromStdString(base::substituteFamily(face));
     QFont font(family);
     font.setPixelSize(spec.height);
-    const auto* entry = base::findFontSubstitute(spec.face);
+    const auto* entry = base::findFontSubstitute(face);
     font.setBold(spec.bold || (entry && entry->forceBold));
     font.setStyleStrategy(QFont::PreferAntialias);
     if (font.bold() && hasLightBoldCut(family)) {
@@ -60,6 +76,16 @@ QFont makeFont(const FontSpec& spec) {
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     }
     return font;
+}
+
+} // namespace
+
+QFont makeFont(const FontSpec& spec) {
+    return fontOfFace(drawingFace(spec.face), spec);
+}
+
+QFont makeDesignFont(const FontSpec& spec) {
+    return fontOfFace(spec.face, spec);
 }
 
 int registerSubstituteFonts() {

@@ -51,8 +51,16 @@ void TLMDFill::paintCaption(QPainter& painter, const QRect& area) const {
     painter.setFont(captionFont_);
     painter.setPen(toQColor(captionColor_));
     // '&' stays a plain character: no mnemonic flag is passed.
-    painter.drawText(
-        area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs, caption_);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs;
+    painter.drawText(area, flags, caption_);
+    // A bold drawn as the thickened regular cut (see makeFont) is thickened
+    // by the font engine at the logical size only; on a scaled screen the
+    // strokes get the same extra width here, the text drawn again beside.
+    const bool emboldenedRegular = captionFont_.bold() && captionFont_.letterSpacing() > 0 &&
+                                   captionFont_.styleName() == QLatin1String("Regular");
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (emboldenedRegular && ratio > 1)
+        painter.drawText(QRectF(area).translated(0.5, 0), flags, caption_);
 }
 
 void TLMDFill::paintEvent(QPaintEvent*) {

@@ -2,8 +2,6 @@
 // keys and the regrouping after a key release.
 #include "widgets/num_edit_rules.h"
 
-#include "base/exceptions.h"
-
 #include <algorithm>
 
 namespace rq::widgets {
@@ -17,6 +15,10 @@ constexpr char kCopyChar = 3, kPasteChar = 22, kCutChar = 24;
 int indexOf(const std::string& text, char c) {
     const auto at = text.find(c);
     return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+char charAt(const std::string& text, int at) {
+    return text[static_cast<std::size_t>(at)];
 }
 
 int length(const std::string& text) {
@@ -115,7 +117,7 @@ void adjustCaretForSigns(NumEditState& state) {
     if (!text.empty() && text[0] == '-' && caret == 0)
         caret = 1;
     const int exponent = indexOf(text, 'E');
-    if (exponent >= 0 && exponent + 1 < length(text) && text[exponent + 1] == '-' &&
+    if (exponent >= 0 && exponent + 1 < length(text) && charAt(text, exponent + 1) == '-' &&
         caret == exponent + 2)
         caret = std::min(caret + 1, length(text));
     setCaret(state, caret);
@@ -127,7 +129,7 @@ void toggleSign(NumEditState& state) {
     const int exponent = indexOf(text, 'E');
     if (exponent >= 0 && caret > exponent) {
         const int at = exponent + 1;
-        if (at < length(text) && text[at] == '-') {
+        if (at < length(text) && charAt(text, at) == '-') {
             erase(text, at);
             caret -= caret > at ? 1 : 0;
         } else {
@@ -171,7 +173,7 @@ bool exponentTooLarge(NumEditState candidate, char digit, int exponent) {
     insertChar(candidate, digit);
     int value = 0;
     for (int i = exponent + 1; i < length(candidate.text); ++i) {
-        const char c = candidate.text[static_cast<std::size_t>(i)];
+        const char c = charAt(candidate.text, i);
         if (!isDigit(c))
             continue;
         value = value * 10 + (c - '0');
@@ -184,9 +186,9 @@ bool exponentTooLarge(NumEditState candidate, char digit, int exponent) {
 CharResult typeExponentDigit(NumEditState& state, char digit, int exponent) {
     const std::string& text = state.text;
     int first = exponent + 1;
-    if (first < length(text) && (text[first] == '-' || text[first] == '+'))
+    if (first < length(text) && (charAt(text, first) == '-' || charAt(text, first) == '+'))
         ++first;
-    if (state.selStart == exponent + 1 && first < length(text) && text[first] == '0')
+    if (state.selStart == exponent + 1 && first < length(text) && charAt(text, first) == '0')
         select(state, first, 1);
     if (exponentTooLarge(state, digit, exponent))
         return CharResult::Refused;
@@ -224,35 +226,12 @@ CharResult typeDigit(NumEditState& state, char digit, const NumEditFormat& forma
     return CharResult::Handled;
 }
 
-// A digit that would take the number beyond the double range is refused,
-// as an exponent digit is: the field's text must always read back as its
-// value, however many digits are typed.
-CharResult typeDigitWithinRange(NumEditState& state, char digit, const NumEditFormat& format) {
-    NumEditState candidate = state;
-    const CharResult result = typeDigit(candidate, digit, format);
-    if (result == CharResult::Handled) {
-        try {
-            parseNumber(candidate.text, format);
-        } catch (const base::Exception&) {
-            return CharResult::Refused;
-        }
-        state = std::move(candidate);
-    }
-    return result;
-}
-
 bool isAccepted(char c, const NumEditFormat& format) {
     return isDigit(c) || c == '-' || c == 'E' || c == 'e' ||
            (c == format.decimalSeparator && format.decimals != 0);
 }
 
-} // namespace
-
-CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
-    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
-        return CharResult::PassThrough;
-    if (!isAccepted(c, format))
-        return CharResult::Refused;
+CharResult applyChar(NumEditState& state, char c, const NumEditFormat& format) {
     if (c == 'e')
         c = 'E';
     if (c == 'E' || c == format.decimalSeparator)
@@ -267,8 +246,27 @@ CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
     else if (c == 'E')
         typeExponentMark(state);
     else
-        return typeDigitWithinRange(state, c, format);
+        return typeDigit(state, c, format);
     return CharResult::Handled;
+}
+
+} // namespace
+
+CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
+    if (c == kCopyChar || c == kPasteChar || c == kCutChar)
+        return CharResult::PassThrough;
+    if (!isAccepted(c, format))
+        return CharResult::Refused;
+    const NumEditState before = state;
+    const CharResult result = applyChar(state, c, format);
+    // Only a key that breaks a convertible text is refused: a text written
+    // from outside keeps its own fate until it is reformatted.
+    if (result == CharResult::Handled && !holdsNumber(state.text, format) &&
+        holdsNumber(before.text, format)) {
+        state = before;
+        return CharResult::Refused;
+    }
+    return result;
 }
 
 void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) {
@@ -281,7 +279,7 @@ void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) 
     const auto outside = [&](int i) { return i < 0 || i >= length(state.text); };
     if (outside(at))
         return;
-    if (isSkipped(state.text[static_cast<std::size_t>(at)], format))
+    if (isSkipped(charAt(state.text, at), format))
         at += step;
     if (!outside(at))
         deleteAt(state, at, format);

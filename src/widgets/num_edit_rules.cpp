@@ -54,16 +54,29 @@ std::string withoutGrouping(std::string_view text, const NumEditFormat& format) 
     return result;
 }
 
-double parseNumber(std::string_view text, const NumEditFormat& format) {
+namespace {
+
+std::string plainNumber(std::string_view text, const NumEditFormat& format) {
     std::string plain = withoutGrouping(text, format);
     if (plain.empty())
         plain = "0";
     else if (plain == "-")
         plain = "-0";
-    return base::strToFloat(plain, settingsOf(format));
+    return plain;
 }
 
-std::string formatNumber(double value, const NumEditFormat& format) {
+} // namespace
+
+long double parseNumber(std::string_view text, const NumEditFormat& format) {
+    return base::strToExtended(plainNumber(text, format), settingsOf(format));
+}
+
+bool holdsNumber(std::string_view text, const NumEditFormat& format) {
+    long double value = 0;
+    return base::tryStrToFloat(plainNumber(text, format), value, settingsOf(format));
+}
+
+std::string formatNumber(long double value, const NumEditFormat& format) {
     const auto settings = settingsOf(format);
     const bool open = format.decimals < 0;
     std::string text = base::formatFloat(

@@ -30,11 +30,14 @@ struct NumEditState {
     int selLength = 0; // selection [selStart, selStart + selLength)
 };
 
-// Text -> number: thousands separators removed, "" counts as "0" and "-" as
-// "-0"; raises "'%s' is not a valid floating point value" otherwise.
-double parseNumber(std::string_view text, const NumEditFormat& format);
+// Text -> number in the extended range (exponents up to 4932): thousands
+// separators removed, "" counts as "0" and "-" as "-0"; raises "'%s' is not
+// a valid floating point value" otherwise.
+long double parseNumber(std::string_view text, const NumEditFormat& format);
+// Whether parseNumber converts the text.
+bool holdsNumber(std::string_view text, const NumEditFormat& format);
 // Number -> text in the field's format, with at most 15 digits in all.
-std::string formatNumber(double value, const NumEditFormat& format);
+std::string formatNumber(long double value, const NumEditFormat& format);
 // The text with every thousands separator removed (what copy puts on the
 // clipboard).
 std::string withoutGrouping(std::string_view text, const NumEditFormat& format);
@@ -45,7 +48,10 @@ enum class CharResult {
     PassThrough, // copy, paste or cut control character: the edit control acts
 };
 
-// The character filter for one typed character.
+// The character filter for one typed character. A character that would take
+// a convertible text out of the extended range (a too large exponent or
+// mantissa, the sign of a large negative exponent) is refused, so that
+// typing never meets a failing conversion.
 CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format);
 // Backspace (backward) or Delete at the caret, or over the selection.
 void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format);

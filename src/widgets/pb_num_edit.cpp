@@ -39,11 +39,11 @@ void TPBNumEdit::SetDecimals(int decimals) {
     decimals_ = decimals;
 }
 
-double TPBNumEdit::Value() const {
+long double TPBNumEdit::Value() const {
     return parseNumber(toAnsi(text()), format());
 }
 
-void TPBNumEdit::SetValue(double value) {
+void TPBNumEdit::SetValue(long double value) {
     const QString formatted = fromAnsi(formatNumber(value, format()));
     if (formatted != text())
         setText(formatted);
@@ -175,7 +175,7 @@ void TPBNumEdit::leave() {
 void TPBNumEdit::checkRange() {
     if (minValue_ == 0 && maxValue_ == 0)
         return;
-    const double value = Value();
+    const long double value = Value();
     if (value >= minValue_ && value <= maxValue_)
         return;
     if (OnInvalidEntry) {

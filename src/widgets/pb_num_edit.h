@@ -26,17 +26,17 @@ public:
     void SetDecimals(int decimals);
     TNumberFormat NumberFormat() const { return numberFormat_; }
     void SetNumberFormat(TNumberFormat format) { numberFormat_ = format; }
-    double MinValue() const { return minValue_; }
-    void SetMinValue(double value) { minValue_ = value; }
-    double MaxValue() const { return maxValue_; }
-    void SetMaxValue(double value) { maxValue_ = value; }
+    long double MinValue() const { return minValue_; }
+    void SetMinValue(long double value) { minValue_ = value; }
+    long double MaxValue() const { return maxValue_; }
+    void SetMaxValue(long double value) { maxValue_ = value; }
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool on) { autoSelect_ = on; }
 
     // The number the text stands for; raises the conversion failure.
-    double Value() const;
+    long double Value() const;
     // Formats the number into the text (replaced only when it differs).
-    void SetValue(double value);
+    void SetValue(long double value);
 
     // Called instead of the built-in correction when the range check fails.
     std::function<void(TPBNumEdit&)> OnInvalidEntry;
@@ -74,8 +74,8 @@ private:
 
     int decimals_ = -1;
     TNumberFormat numberFormat_ = TNumberFormat::Thousands;
-    double minValue_ = 0;
-    double maxValue_ = 0;
+    long double minValue_ = 0;
+    long double maxValue_ = 0;
     bool autoSelect_ = true;
     bool selectOnClick_ = false; // entered by a mouse click: select on that click
 };

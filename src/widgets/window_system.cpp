@@ -38,15 +38,13 @@ QColor systemColor(TColor index) {
 } // namespace
 
 QColor toQColor(TColor color) {
-    if ((color & 0xFF000000) == 0xFF000000)
-        return systemColor(color & 0xFF);
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
+    if (base::isSystemColor(color))
+        return systemColor(base::systemColorIndex(color));
+    return QColor(base::redOf(color), base::greenOf(color), base::blueOf(color));
 }
 
 TColor fromQColor(const QColor& color) {
-    return static_cast<TColor>(color.red()) | (static_cast<TColor>(color.green()) << 8) |
-           (static_cast<TColor>(color.blue()) << 16);
+    return base::rgbColor(color.red(), color.green(), color.blue());
 }
 
 void defaultBeep() {

@@ -5,6 +5,8 @@
 // 96 per inch, which are Qt's device-independent pixels at 100 % scaling.
 #pragma once
 
+#include "base/color.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -17,18 +19,17 @@
 
 namespace rq::widgets {
 
-// A colour value 0x00BBGGRR (red in the low byte).
-using TColor = std::uint32_t;
+using base::TColor;
 
 // Values with the top byte 0xFF name a system colour (low byte: its index);
 // clNone means that nothing is painted.
-inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor clWindow = 0xFF000005;
-inline constexpr TColor clWindowText = 0xFF000008;
-inline constexpr TColor clMenuText = 0xFF000007;
-inline constexpr TColor clHighlight = 0xFF00000D;
-inline constexpr TColor clGrayText = 0xFF000011;
+using base::clNone;
+inline constexpr TColor clBtnFace = base::systemColor(0x0F);
+inline constexpr TColor clWindow = base::systemColor(0x05);
+inline constexpr TColor clWindowText = base::systemColor(0x08);
+inline constexpr TColor clMenuText = base::systemColor(0x07);
+inline constexpr TColor clHighlight = base::systemColor(0x0D);
+inline constexpr TColor clGrayText = base::systemColor(0x11);
 
 // The RGB colour a value stands for; system colours resolve through the
 // current palette.
@@ -46,8 +47,12 @@ struct FontSpec {
 };
 
 // A QFont for a face name: the substitute family of the program's table and
-// the given pixel height.
+// the given pixel height. On a screen with a device-pixel ratio, a face of
+// bitmap cuts gives way to the table's scalable face, so text stays crisp.
 QFont makeFont(const FontSpec& spec);
+// The face itself, as on a 96-dpi screen: its metrics lay out what the design
+// measures by text (the menu's items) the same on every screen.
+QFont makeDesignFont(const FontSpec& spec);
 
 // Registers the installed stand-in fonts of the substitution table with Qt.
 // A missing file is reported once on standard error; the program goes on

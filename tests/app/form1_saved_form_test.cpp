@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -275,6 +276,53 @@ TEST_F(Form1SavedForm, FieldTextOutsideTheCodePageRefusesTheSave) {
                                          "a mentés nem tud tárolni: U+00F1 U+1F600"));
     }
     EXPECT_EQ(readFile(path()), previous);
+}
+
+// Without a directory of its own the window saves beside the program while
+// that folder is writable, and in the user's data folder ($XDG_DATA_HOME/
+// rq0612, created) when it is not; loading reads from the same place.
+TEST(Form1SavedFormPlace, ReadOnlyProgramFolderSavesInTheUserDataFolder) {
+    const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/";
+    const std::string dataHome = "/rq-data-home-" + std::to_string(::getpid());
+    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataHome));
+    struct Case {
+        const char* name;
+        bool programFolderWritable;
+        std::string expectedPath;
+    };
+    const Case cases[] = {
+        {"writable program folder", true, program + "RQ0612.txt"},
+        {"read-only program folder", false, dataHome + "/rq0612/RQ0612.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rq::certificate::testing::MemoryFileSystem files;
+        if (!c.programFolderWritable)
+            files.readOnlyDirectories.insert(program);
+        ScriptedUser user;
+        Forms saving;
+        saving.Form1().SavedForm.user = &user;
+        saving.Form1().SavedForm.files = &files;
+        saving.Form1().FindField(QStringLiteral("Edit3"))->setText(QStringLiteral("Nagy Anna"));
+        user.answers.push_back("k");
+        saving.Form1().Kitltsmentse1Click();
+        EXPECT_EQ(files.files.count(c.expectedPath), 1u);
+        EXPECT_EQ(files.files.size(), 1u);
+        EXPECT_EQ(files.directories.count(dataHome + "/rq0612"), c.programFolderWritable ? 0u : 1u);
+
+        Forms loading;
+        loading.Form1().SavedForm.user = &user;
+        loading.Form1().SavedForm.files = &files;
+        user.answers.push_back("k");
+        loading.Form1().Kitltttrlapbetltse1Click();
+        EXPECT_EQ(loading.Form1().FindField(QStringLiteral("Edit3"))->text(),
+                  QStringLiteral("Nagy Anna"));
+    }
+    if (savedDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedDataHome);
 }
 
 } // namespace

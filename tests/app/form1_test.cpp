@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include <QFontInfo>
+#include <QImage>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -227,6 +228,15 @@ TEST_F(MainWindow, HiddenWindowsAreCreatedAfterTheMainWindow) {
     EXPECT_EQ(forms_->Form3().windowTitle(), QStringLiteral("Form3"));
     EXPECT_EQ(forms_->Form3().RichEdit3.Text(), "RichEdit3\r\n");
     EXPECT_EQ(forms_->Form3().RichEdit4.Text(), "RichEdit4\r\n");
+}
+
+// The window shows the icon the desktop entry names (the installed file).
+TEST_F(MainWindow, WindowHasTheInstalledIcon) {
+    const QImage installed(QStringLiteral(RQ_TEST_DATA_DIR "/../../src/app/resources/rq0612.png"));
+    ASSERT_FALSE(installed.isNull());
+    const QImage shown = form().windowIcon().pixmap(installed.size()).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+              installed.convertToFormat(QImage::Format_ARGB32));
 }
 
 } // namespace

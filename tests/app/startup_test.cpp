@@ -1,8 +1,6 @@
-// Start-up pieces: regional settings from a locale and the top-level failure
-// box.
+// Start-up pieces: Qt's translations and the top-level failure box.
 #include "app/application.h"
 #include "app/qt_translations.h"
-#include "app/user_locale.h"
 #include "base/exceptions.h"
 #include "widgets/window_system.h"
 
@@ -17,27 +15,6 @@
 
 namespace rq::app {
 namespace {
-
-TEST(UserLocale, SeparatorsAndShortDateComeFromTheLocale) {
-    struct Case {
-        const char* locale;
-        char decimal, thousands, dateSeparator;
-        const char* shortDate;
-    };
-    const Case cases[] = {
-        {"hu_HU", ',', '\xA0', '.', "yyyy. MM. dd."},
-        {"en_US", '.', ',', '/', "M/d/yy"},
-        {"de_DE", ',', '.', '.', "dd.MM.yy"},
-        {"fr_FR", ',', '\xA0', '/', "dd/MM/yyyy"}, // narrow no-break space
-    };
-    for (const auto& c : cases) {
-        const auto s = withLocale(base::defaultFormatSettings(), QLocale(QLatin1String(c.locale)));
-        EXPECT_EQ(s.DecimalSeparator, c.decimal) << c.locale;
-        EXPECT_EQ(s.ThousandSeparator, c.thousands) << c.locale;
-        EXPECT_EQ(s.DateSeparator, c.dateSeparator) << c.locale;
-        EXPECT_EQ(s.ShortDateFormat, c.shortDate) << c.locale;
-    }
-}
 
 // Qt's own texts (here the edit menu's) follow the user's language.
 TEST(QtTranslations, HungarianCatalogueTranslatesQtsTexts) {
@@ -98,7 +75,6 @@ TEST(TopLevelHandler, AddsAStopOnlyAboveTheFullStop) {
     }
     widgets::setUnhandledErrorHandler({});
 }
-
 
 } // namespace
 } // namespace rq::app

@@ -78,6 +78,24 @@ TEST(NumberText, StrToFloatWithCommaSeparator) {
             << c.input;
 }
 
+// The extended conversions reach a long double's exponents (up to 4932),
+// and their text keeps the exponent a double would lose.
+TEST(NumberText, StrToExtendedCoversTheExtendedRange) {
+    const TextCase cases[] = {
+        {"5E1800", "5E1800"},
+        {"-1,5E-4000", "-1,5E-4000"},
+        {"9E4931", "9E4931"},
+        {"1,5", "1,5"},
+        {"2E4932", "error: '2E4932' is not a valid floating point value"},
+        {"1E5000", "error: '1E5000' is not a valid floating point value"},
+    };
+    FormatSettings s;
+    s.DecimalSeparator = ',';
+    for (const auto& c : cases)
+        EXPECT_EQ(outcome([&] { return floatToStr(strToExtended(c.input, s), s); }), c.expected)
+            << c.input;
+}
+
 struct FloatCase {
     double value;
     const char* expected;

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,12 @@ public:
         files.erase(from);
     }
     void RemoveFile(const std::string& path) noexcept override { files.erase(path); }
+    std::set<std::string> readOnlyDirectories;
+    std::set<std::string> directories; // created ones
+    bool DirectoryWritable(const std::string& path) override {
+        return readOnlyDirectories.count(path) == 0;
+    }
+    void CreatePrivateDirectory(const std::string& path) override { directories.insert(path); }
 
     void check(Step step) const {
         if (failAt == step)

@@ -31,9 +31,8 @@ std::string quoted(const std::string& arg) {
     return out + "'";
 }
 
-} // namespace
-
-ToolResult runTool(const std::vector<std::string>& args, const std::string& input) {
+ToolResult run(const std::string& prefix, const std::vector<std::string>& args,
+               const std::string& input) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("rq-tool-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -41,7 +40,7 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& inpu
         std::ofstream in(dir / "in", std::ios::binary);
         in << input;
     }
-    std::string command = quoted(RQ_TOOL_PATH);
+    std::string command = prefix + quoted(RQ_TOOL_PATH);
     // Without a session (CI, a root shell) Qt warns on standard error that
     // XDG_RUNTIME_DIR is unset, which tests comparing the error text would
     // take for the tool's output: the child gets a private one.
@@ -62,6 +61,20 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& inpu
     result.err = readFile(dir / "err");
     std::filesystem::remove_all(dir);
     return result;
+}
+
+} // namespace
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& input) {
+    return run({}, args, input);
+}
+
+ToolResult runToolInLocale(const std::vector<std::string>& environment,
+                           const std::vector<std::string>& args) {
+    std::string prefix = "env -u LC_ALL -u LC_NUMERIC -u LC_TIME";
+    for (const auto& assignment : environment)
+        prefix += ' ' + quoted(assignment);
+    return run(prefix + ' ', args, {});
 }
 
 ToolResult runScript(const std::string& name, const std::string& source) {

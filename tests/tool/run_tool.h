@@ -14,6 +14,10 @@ struct ToolResult {
 };
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& input = {});
+// The same with the given "NAME=value" assignments added to the environment
+// and the locale variables LC_ALL, LC_NUMERIC and LC_TIME removed from it.
+ToolResult runToolInLocale(const std::vector<std::string>& environment,
+                           const std::vector<std::string>& args);
 
 // Writes source to a file of that name in the temporary folder and runs it
 // with `rq0612-tool run`.

@@ -36,6 +36,7 @@ NumEditHarness::NumEditHarness(const LocaleCase& locale) : locale_(locale) {
     settings.ThousandSeparator = locale.thousandSeparator;
     settings_.emplace(settings);
     setBeepHandler([this] { ++beeps_; });
+    setUnhandledErrorHandler([this](const std::string& message) { errors_.push_back(message); });
     window_ = std::make_unique<QWidget>();
     edit_ = new TPBNumEdit(window_.get());
     other_ = new QLineEdit(window_.get());
@@ -50,6 +51,7 @@ NumEditHarness::NumEditHarness(const LocaleCase& locale) : locale_(locale) {
 
 NumEditHarness::~NumEditHarness() {
     setBeepHandler({});
+    setUnhandledErrorHandler({});
 }
 
 QString NumEditHarness::local(std::string_view canonical) const {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rq::widgets::testing {
 
@@ -43,6 +44,8 @@ public:
     TPBNumEdit& edit() const { return *edit_; }
     QLineEdit& other() const { return *other_; }
     int beeps() const { return beeps_; }
+    // The failure boxes the field raised (recorded instead of shown).
+    const std::vector<std::string>& errors() const { return errors_; }
 
 private:
     void playToken(std::string_view token);
@@ -53,6 +56,7 @@ private:
     TPBNumEdit* edit_ = nullptr;
     QLineEdit* other_ = nullptr;
     int beeps_ = 0;
+    std::vector<std::string> errors_;
 };
 
 } // namespace rq::widgets::testing

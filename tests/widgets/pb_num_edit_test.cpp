@@ -47,6 +47,13 @@ const KeyCase kKeyCases[] = {
     {"LowerCaseExponentMark", "5e3", "5 000", -1, 0},
     {"ExponentMarkTwiceOnlyMovesCaret", "5E{HOME}E3", "5 000", -1, 0},
     {"ExponentBeyondExtendedRangeIsRefused", "1E-4933", "1E-493", -1, 1},
+    // 19 digits turn into "5E18"; the next zeros go into the exponent until
+    // it would pass 4932.
+    {"ZerosAfterFiveStopAtTheExtendedRange", "50000000000000000000000000", "5E1800", 6, 5},
+    {"NumberBeyondTheExtendedMaximumIsRefused", "{SET:2E493}{END}2", "2E493", 5, 1},
+    {"MantissaBeyondTheExtendedMaximumIsRefused", "{SET:9E4931}{HOME}9", "9E4931", 0, 1},
+    {"SignOfALargeNegativeExponentStays", "{SET:5E-4932}{END}-", "5E-4932", 7, 1},
+    {"ExtendedNumberSurvivesLeaving", "{SET:9E4931}{LEAVE}", "9E4931", -1, 0},
 };
 
 TEST_P(NumEditKeys, ScriptsGiveTextCaretAndBeeps) {
@@ -59,6 +66,7 @@ TEST_P(NumEditKeys, ScriptsGiveTextCaretAndBeeps) {
             EXPECT_EQ(field.edit().cursorPosition(), c.caret);
         }
         EXPECT_EQ(field.beeps(), c.beeps);
+        EXPECT_EQ(field.errors(), std::vector<std::string>());
     }
 }
 

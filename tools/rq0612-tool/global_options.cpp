@@ -1,11 +1,11 @@
 // Global options: they set up the process-wide format settings before a
-// subcommand runs. The settings start from the user's locale, as in the
-// desktop program; each option then replaces one setting. Values arrive as
-// UTF-8 and are kept as Windows-1250.
+// subcommand runs. The settings start from the user's locale read through
+// Qt's locale data, exactly as in the desktop program; each option then replaces one setting.
+// Values arrive as UTF-8 and are kept as Windows-1250.
 #include "global_options.h"
 
 #include "base/format_settings.h"
-#include "base/locale_settings.h"
+#include "base/qt/qt_locale.h"
 #include "base/text1250.h"
 
 #include <iostream>
@@ -89,7 +89,7 @@ Outcome applyOne(const Args& args, std::size_t& i, FormatSettings& settings) {
 } // namespace
 
 bool applyGlobalOptions(const Args& args, std::size_t& next) {
-    FormatSettings settings = rq::base::userFormatSettings();
+    FormatSettings settings = rq::base::qt::userFormatSettings();
     std::size_t i = 0;
     for (; i < args.size() && args[i].starts_with("--") && args[i] != "--help"; ++i) {
         switch (applyOne(args, i, settings)) {
@@ -108,8 +108,9 @@ bool applyGlobalOptions(const Args& args, std::size_t& next) {
 }
 
 void printGlobalOptionsHelp(std::ostream& out) {
-    out << "  Number and date formats follow the user's locale (LC_ALL, LC_NUMERIC,\n"
-           "  LC_TIME, LANG); these options override single settings:\n";
+    out << "  Decimal separator, thousands separator and short date format follow the\n"
+           "  user's locale (LC_ALL, LC_NUMERIC, LC_TIME, LANG) as the desktop program\n"
+           "  reads it; these options override single settings:\n";
     for (const auto& option : kCharOptions)
         out << "  " << option.name << " C\n      " << option.help << '\n';
     for (const auto& option : kTextOptions)

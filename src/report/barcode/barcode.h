@@ -4,6 +4,7 @@
 // renderer. Standard C++ only; texts are Windows-1250 bytes.
 #pragma once
 
+#include "base/color.h"
 #include "report/model/barcode_view.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@
 namespace rq::report::barcode {
 
 using model::TfrxBarcodeType;
-using ColorRef = std::uint32_t; // 0x00BBGGRR
+using ColorRef = base::TColor;
 
 enum TfrxCheckSumMethod { csmNone, csmModulo10 };
 

@@ -30,7 +30,7 @@ std::string EncodeCode25Interleaved(Encoding& e) {
     std::string bars = "5050";
     for (std::size_t i = 0; i + 1 < e.text.size(); i += 2) {
         const std::string_view first = Pattern(e.text[i]), second = Pattern(e.text[i + 1]);
-        for (int k = 0; k < 5; ++k) {
+        for (std::size_t k = 0; k < 5; ++k) {
             bars += Bar(first[k]);
             bars += Space(second[k]);
         }
@@ -54,7 +54,7 @@ std::string EncodeCode25Matrix(Encoding& e) {
     std::string bars = "705050";
     for (char digit : e.text) {
         const std::string_view pattern = Pattern(digit);
-        for (int k = 0; k < 5; ++k)
+        for (std::size_t k = 0; k < 5; ++k)
             bars += k % 2 == 0 ? Bar(pattern[k]) : Space(pattern[k]);
         bars += '0';
     }

@@ -101,58 +101,61 @@ private:
 template <class C> class PropTable {
 public:
     template <class G, class S, class E>
-    PropTable& enumeration(std::string_view name, const EnumType& type, G get, S set, E def) {
+    PropTable& enumeration(std::string_view name, const EnumType& type, G get, S setter, E def) {
         PropInfo& p = add(name, PropKind::Enum);
         p.type = &type;
         p.ordDefault = static_cast<std::int64_t>(def);
-        bindOrd(p, get, set);
+        bindOrd(p, get, setter);
         return *this;
     }
-    template <class G, class S> PropTable& boolean(std::string_view name, G get, S set, bool def) {
-        return enumeration(name, kBooleanType, get, set, def ? 1 : 0);
+    template <class G, class S>
+    PropTable& boolean(std::string_view name, G get, S setter, bool def) {
+        return enumeration(name, kBooleanType, get, setter, def ? 1 : 0);
     }
     // def empty: always stored.
     template <class G, class S>
-    PropTable& integer(std::string_view name, G get, S set, std::optional<std::int64_t> def) {
+    PropTable& integer(std::string_view name, G get, S setter, std::optional<std::int64_t> def) {
         PropInfo& p = add(name, PropKind::Integer);
         p.ordDefault = def;
-        bindOrd(p, get, set);
+        bindOrd(p, get, setter);
         return *this;
     }
     template <class G, class S>
-    PropTable& set(std::string_view name, const EnumType& type, G get, S set,
+    PropTable& set(std::string_view name, const EnumType& type, G get, S setter,
                    std::optional<std::int64_t> def) {
         PropInfo& p = add(name, PropKind::Set);
         p.type = &type;
         p.ordDefault = def;
-        bindOrd(p, get, set);
+        bindOrd(p, get, setter);
         return *this;
     }
-    template <class G, class S> PropTable& floating(std::string_view name, G get, S set) {
+    template <class G, class S> PropTable& floating(std::string_view name, G get, S setter) {
         PropInfo& p = add(name, PropKind::Float);
         p.getFloat = [get](const Persistent& o) {
             return static_cast<Extended>(std::invoke(get, static_cast<const C&>(o)));
         };
-        p.setFloat = [set](Persistent& o, Extended v) { std::invoke(set, static_cast<C&>(o), v); };
+        p.setFloat = [setter](Persistent& o, Extended v) {
+            std::invoke(setter, static_cast<C&>(o), v);
+        };
         return *this;
     }
-    template <class G, class S> PropTable& string(std::string_view name, G get, S set) {
+    template <class G, class S> PropTable& string(std::string_view name, G get, S setter) {
         PropInfo& p = add(name, PropKind::String);
         p.getStr = [get](const Persistent& o) {
             return std::string(std::invoke(get, static_cast<const C&>(o)));
         };
-        p.setStr = [set](Persistent& o, const std::string& v) {
-            std::invoke(set, static_cast<C&>(o), v);
+        p.setStr = [setter](Persistent& o, const std::string& v) {
+            std::invoke(setter, static_cast<C&>(o), v);
         };
         return *this;
     }
-    template <class G, class S> PropTable& variant(std::string_view name, G get, S set) {
+    template <class G, class S> PropTable& variant(std::string_view name, G get, S setter) {
         PropInfo& p = add(name, PropKind::Variant);
         p.getVar = [get](const Persistent& o) {
             return base::Variant(std::invoke(get, static_cast<const C&>(o)));
         };
-        p.setVar = [set](Persistent& o, const base::Variant& v) {
-            std::invoke(set, static_cast<C&>(o), v);
+        p.setVar = [setter](Persistent& o, const base::Variant& v) {
+            std::invoke(setter, static_cast<C&>(o), v);
         };
         return *this;
     }
@@ -166,14 +169,14 @@ public:
         return *this;
     }
     template <class G, class S>
-    PropTable& reference(std::string_view name, std::string_view className, G get, S set) {
+    PropTable& reference(std::string_view name, std::string_view className, G get, S setter) {
         PropInfo& p = add(name, PropKind::Reference);
         p.className = className;
         p.getRef = [get](const Persistent& o) -> TfrxComponent* {
             return std::invoke(get, static_cast<const C&>(o));
         };
-        p.setRef = [set](Persistent& o, TfrxComponent* v) {
-            std::invoke(set, static_cast<C&>(o), v);
+        p.setRef = [setter](Persistent& o, TfrxComponent* v) {
+            std::invoke(setter, static_cast<C&>(o), v);
         };
         return *this;
     }
@@ -193,13 +196,13 @@ private:
         props_.back().kind = kind;
         return props_.back();
     }
-    template <class G, class S> static void bindOrd(PropInfo& p, G get, S set) {
+    template <class G, class S> static void bindOrd(PropInfo& p, G get, S setter) {
         p.getOrd = [get](const Persistent& o) {
             return static_cast<std::int64_t>(std::invoke(get, static_cast<const C&>(o)));
         };
-        p.setOrd = [set](Persistent& o, std::int64_t v) {
+        p.setOrd = [setter](Persistent& o, std::int64_t v) {
             using Arg = decltype(std::invoke(get, std::declval<const C&>()));
-            std::invoke(set, static_cast<C&>(o), static_cast<std::decay_t<Arg>>(v));
+            std::invoke(setter, static_cast<C&>(o), static_cast<std::decay_t<Arg>>(v));
         };
     }
 

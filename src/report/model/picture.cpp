@@ -9,7 +9,8 @@ namespace rq::report::model {
 namespace {
 
 std::uint32_t be16(std::string_view d, std::size_t at) {
-    return (static_cast<std::uint8_t>(d[at]) << 8) | static_cast<std::uint8_t>(d[at + 1]);
+    return (std::uint32_t{static_cast<std::uint8_t>(d[at])} << 8) |
+           std::uint32_t{static_cast<std::uint8_t>(d[at + 1])};
 }
 
 std::uint32_t le32(std::string_view d, std::size_t at) {

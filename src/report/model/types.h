@@ -3,6 +3,8 @@
 // (type name and value names in ordinal order) for streaming and scripts.
 #pragma once
 
+#include "base/color.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -14,12 +16,11 @@ namespace rq::report::model {
 using Extended = double;
 inline constexpr Extended PixelsPerMillimetre = 3.77953;
 
-// 0x00BBGGRR; top byte 0xFF marks a system colour.
-using TColor = std::int32_t;
-inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clDefault = 0x20000000;
-inline constexpr TColor clBlack = 0;
-inline constexpr TColor clWhite = 0xFFFFFF;
+using base::clBlack;
+using base::clDefault;
+using base::clNone;
+using base::clWhite;
+using base::TColor;
 
 // Type information of an enumeration or of a set over one: a set is held
 // as a bit mask, its first element being bit 0.

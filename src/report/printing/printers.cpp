@@ -33,7 +33,7 @@ void TfrxPrinters::SelectPrinter(std::int32_t index) {
 TfrxCustomPrinter* TfrxPrinters::CurrentPrinter() const {
     if (index_ < 0 || index_ >= Count())
         return nullptr;
-    return printers_[index_].get();
+    return printers_[static_cast<std::size_t>(index_)].get();
 }
 
 } // namespace rq::report::printing

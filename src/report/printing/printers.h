@@ -30,7 +30,9 @@ public:
     std::int32_t PrinterIndex() const { return index_; }
     bool HasPhysicalPrinters() const { return hasPhysical_; }
     int Count() const { return static_cast<int>(printers_.size()); }
-    TfrxCustomPrinter& Printers(int index) const { return *printers_.at(index); }
+    TfrxCustomPrinter& Printers(int index) const {
+        return *printers_.at(static_cast<std::size_t>(index));
+    }
 
     // Index of the printer of that name, letter case ignored; -1 when none.
     std::int32_t IndexOfPrinter(const std::string& name) const;

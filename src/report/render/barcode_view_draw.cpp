@@ -27,7 +27,7 @@ void DrawBarCode(model::TfrxView& plainView, const DrawContext& context) {
     generator.SetAngle(view.Rotation());
     generator.SetChecksum(view.CalcCheckSum());
     generator.SetTyp(view.BarType());
-    generator.SetColor(view.Color() == model::clNone ? clWhite : canvasColor(view.Color()));
+    generator.SetColor(view.Color() == model::clNone ? clWhite : view.Color());
     generator.SetText(view.Text());
     const model::Extended oldWidth = view.Width();
     if (view.Zoom() < 0.0001)
@@ -35,7 +35,8 @@ void DrawBarCode(model::TfrxView& plainView, const DrawContext& context) {
 
     // Encoded once: measuring and painting must see the same symbol.
     const std::string bars = generator.EncodeBars();
-    const model::Extended size = (generator.BarsWidth(bars) - 1) * view.Zoom();
+    const model::Extended size =
+        static_cast<model::Extended>(generator.BarsWidth(bars) - 1) * view.Zoom();
     if (view.Rotation() == 0 || view.Rotation() == 180)
         view.SetWidth(size);
     else

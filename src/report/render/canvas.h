@@ -5,6 +5,8 @@
 // implementations convert them where they reach the platform.
 #pragma once
 
+#include "base/color.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -36,12 +38,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-// 0x00BBGGRR; a top byte of 0xFF marks a system colour (see color_names.h).
-using Color = std::uint32_t;
-inline constexpr Color clNone = 0x1FFFFFFF;
-inline constexpr Color clDefault = 0x20000000;
-inline constexpr Color clBlack = 0x000000;
-inline constexpr Color clWhite = 0xFFFFFF;
+// The program's colour (base/color.h); system colours resolve in color_names.h.
+using Color = base::TColor;
+using base::clBlack;
+using base::clDefault;
+using base::clNone;
+using base::clWhite;
 
 // Font style set: any combination of these bits.
 using FontStyles = std::uint8_t;

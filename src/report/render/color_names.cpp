@@ -17,7 +17,7 @@ struct NamedColor {
 };
 
 constexpr Color sys(int index) {
-    return 0xFF000000u + static_cast<Color>(index);
+    return base::systemColor(index);
 }
 
 // Values are 0x00BBGGRR.
@@ -121,10 +121,10 @@ std::optional<Color> colorFromName(std::string_view name) {
 }
 
 Color colorToRgb(Color color) {
-    if ((color & 0xFF000000u) != 0xFF000000u)
-        return color & 0x00FFFFFFu;
-    const std::uint32_t index = color & 0xFFu;
-    return index < kSystemRgb.size() ? kSystemRgb[index] : 0x000000u;
+    if (!base::isSystemColor(color))
+        return color & 0x00FFFFFF;
+    const auto index = static_cast<std::size_t>(base::systemColorIndex(color));
+    return index < kSystemRgb.size() ? kSystemRgb[index] : base::clBlack;
 }
 
 } // namespace rq::report::render

@@ -80,8 +80,8 @@ std::string TfrxDrawText::OverflowText() {
         prefix = "<u>" + prefix;
     const Color rgb = colorToRgb(first->fontColor);
     char colour[32];
-    std::snprintf(colour, sizeof colour, "<font color=\"#%02X%02X%02X\">", rgb & 0xFFu,
-                  (rgb >> 8) & 0xFFu, (rgb >> 16) & 0xFFu);
+    std::snprintf(colour, sizeof colour, "<font color=\"#%02X%02X%02X\">", base::redOf(rgb),
+                  base::greenOf(rgb), base::blueOf(rgb));
     return colour + prefix + rest;
 }
 

@@ -56,7 +56,8 @@ std::uint32_t hexColorValue(std::string_view digits) {
 
 // 0xRRGGBB as written in the tag to the platform layout 0x00BBGGRR.
 Color swapRedBlue(std::uint32_t rgb) {
-    return ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
+    return base::rgbColor(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8),
+                          static_cast<int>(rgb));
 }
 
 } // namespace

@@ -27,9 +27,8 @@ void drawDiagonal(const model::TfrxCustomLineView& line, const ViewDraw& d) {
     if (line.Color() == model::clNone)
         canvas.brush().style = BrushStyle::bsClear;
     else
-        canvas.brush() = Brush{canvasColor(line.Color()), BrushStyle::bsSolid};
-    canvas.pen() =
-        Pen{canvasColor(frame.Color()), 1, framePenStyle(frame.Style()), PenMode::pmCopy};
+        canvas.brush() = Brush{line.Color(), BrushStyle::bsSolid};
+    canvas.pen() = Pen{frame.Color(), 1, framePenStyle(frame.Style()), PenMode::pmCopy};
     StrokeLine(canvas, d.DeviceX, d.DeviceY, d.DeviceX1, d.DeviceY1, d.DeviceFrameWidth);
 }
 

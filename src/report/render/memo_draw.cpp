@@ -87,8 +87,8 @@ void PaintUnderlines(const model::TfrxCustomMemoView& memo, const ViewDraw& d,
     if (!(step > 0))
         return; // a zero pitch would never reach the bottom edge
     Canvas& canvas = *d.canvas;
-    canvas.pen() = Pen{canvasColor(memo.Frame().Color()), d.DeviceFrameWidth, PenStyle::psSolid,
-                       PenMode::pmCopy};
+    canvas.pen() =
+        Pen{memo.Frame().Color(), d.DeviceFrameWidth, PenStyle::psSolid, PenMode::pmCopy};
     for (long double y = d.DeviceY + step; y < d.DeviceY1; y += step) {
         canvas.moveTo({d.DeviceX, base::roundToInt(y)});
         canvas.lineTo({d.DeviceX1, base::roundToInt(y)});

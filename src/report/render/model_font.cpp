@@ -13,7 +13,7 @@ CanvasFont canvasFont(const model::TFont& font) {
     result.pixelsPerInch = 96;
     result.style = static_cast<FontStyles>(font.Style() & 0x0F);
     result.charset = font.Charset();
-    result.color = static_cast<Color>(font.Color());
+    result.color = font.Color();
     return result;
 }
 

@@ -89,9 +89,9 @@ void drawDoubleEdge(Canvas& canvas, const model::TfrxView& view, const Edge& edg
         const bool outer = side == edge.outward;
         drawShifted(canvas, edge, s, side * fw, outer ? -start : start, outer ? end : -end);
         if (side == -1 && view.Color() != model::clNone) {
-            canvas.pen().color = canvasColor(view.Color());
+            canvas.pen().color = view.Color();
             drawLine(canvas, s.from, s.to);
-            canvas.pen().color = canvasColor(frame.Color());
+            canvas.pen().color = frame.Color();
         }
     }
 }
@@ -99,7 +99,7 @@ void drawDoubleEdge(Canvas& canvas, const model::TfrxView& view, const Edge& edg
 void drawShadow(const model::TfrxView& view, const ViewDraw& d) {
     const TfrxFrame& frame = view.Frame();
     Canvas& canvas = *d.canvas;
-    canvas.pen() = Pen{canvasColor(frame.ShadowColor()), 1, PenStyle::psSolid, PenMode::pmCopy};
+    canvas.pen() = Pen{frame.ShadowColor(), 1, PenStyle::psSolid, PenMode::pmCopy};
     const int sx = base::roundToInt(frame.ShadowWidth() * d.ScaleX);
     StrokeLine(canvas, d.DeviceX1 + sx / 2, d.DeviceY + sx, d.DeviceX1 + sx / 2, d.DeviceY1, sx);
     const int sy = base::roundToInt(frame.ShadowWidth() * d.ScaleY);
@@ -136,13 +136,12 @@ ViewDraw BeginDraw(const model::TfrxView& view, Canvas* canvas, long double scal
 void DrawBackground(const model::TfrxView& view, const ViewDraw& d) {
     Canvas& canvas = *d.canvas;
     if (view.Color() != model::clNone) {
-        canvas.brush() = Brush{canvasColor(view.Color()), BrushStyle::bsSolid};
+        canvas.brush() = Brush{view.Color(), BrushStyle::bsSolid};
         canvas.fillRect({d.DeviceX, d.DeviceY, d.DeviceX1, d.DeviceY1});
     }
     if (view.BrushStyle() != model::bsSolid) {
-        canvas.brush() =
-            Brush{canvasColor(view.Frame().Color()), static_cast<BrushStyle>(view.BrushStyle())};
-        canvas.pen().color = view.Color() == model::clNone ? clWhite : canvasColor(view.Color());
+        canvas.brush() = Brush{view.Frame().Color(), static_cast<BrushStyle>(view.BrushStyle())};
+        canvas.pen().color = view.Color() == model::clNone ? clWhite : view.Color();
         canvas.rectangle({d.DeviceX, d.DeviceY, d.DeviceX1 + 1, d.DeviceY1 + 1});
         canvas.brush().style = BrushStyle::bsSolid;
     }
@@ -157,15 +156,15 @@ void DrawFrame(const model::TfrxView& view, const ViewDraw& d) {
         return;
     const model::TfrxFrameStyle style = frame.Style();
     const bool wide = style == model::fsSolid || style == model::fsDouble;
-    canvas.pen() = Pen{canvasColor(frame.Color()), wide ? d.DeviceFrameWidth : 1,
-                       framePenStyle(style), PenMode::pmCopy};
+    canvas.pen() =
+        Pen{frame.Color(), wide ? d.DeviceFrameWidth : 1, framePenStyle(style), PenMode::pmCopy};
     canvas.brush().style = BrushStyle::bsSolid;
     if (style != model::fsSolid) {
         // The gaps of styled lines show the fill colour, or nothing.
         if (view.Color() == model::clNone)
             canvas.brush().style = BrushStyle::bsClear;
         else
-            canvas.brush().color = canvasColor(view.Color());
+            canvas.brush().color = view.Color();
     }
     for (const Edge& edge : kEdges) {
         if (!hasEdge(frame, edge.type))

@@ -38,9 +38,4 @@ void StrokeLine(Canvas& canvas, int x, int y, int x1, int y1, int w);
 // The pen style of a frame style; the double style draws solid lines.
 PenStyle framePenStyle(model::TfrxFrameStyle style);
 
-// A model colour as the canvas's colour value.
-inline Color canvasColor(model::TColor color) {
-    return static_cast<Color>(color);
-}
-
 } // namespace rq::report::render

@@ -27,8 +27,8 @@ using rq::base::Object;
 // The variables of one report, found again through the report's weak
 // reference at each use.
 struct VariablesObject : ScriptObject {
-    explicit VariablesObject(model::TfrxReport& report)
-        : ScriptObject("TfrxVariables"), report(report.Ref()) {}
+    explicit VariablesObject(model::TfrxReport& owner)
+        : ScriptObject("TfrxVariables"), report(owner.Ref()) {}
     model::TfrxVariables& Variables() const {
         auto* r = dynamic_cast<model::TfrxReport*>(report.get());
         if (r == nullptr || IsFreed())

@@ -24,7 +24,7 @@ namespace {
 
 QColor toQColor(Color color) {
     const Color rgb = colorToRgb(color);
-    return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
+    return QColor(base::redOf(rgb), base::greenOf(rgb), base::blueOf(rgb));
 }
 
 QRect toQRect(const Rect& r) {
