@@ -2,7 +2,7 @@
 // draw (an image, or an empty frame with the problem reported once), never
 // crash, hang or allocate without bound. The decoded pixels are checked
 // against the header's size.
-// Run: fuzz_jpeg_decode fuzz/corpus/jpeg
+// Run: fuzz_jpeg_decode fuzz/corpus/jpeg_decode
 #include "report/model/picture_view.h"
 #include "report/render/decoded_pictures.h"
 #include "report/render/draw_view.h"

@@ -1,7 +1,7 @@
 // Fuzz target of the prepared-report reader (".ppg"): any bytes must load
 // into the store or fail with the system's message, and a loaded store must
 // give the sizes and rebuilt objects of its pages and save again, never crash.
-// Run: fuzz_ppg_reader fuzz/corpus/ppg
+// Run: fuzz_ppg_reader fuzz/corpus/ppg_reader
 #include "base/exceptions.h"
 #include "report/model/report.h"
 #include "report/preview/preview_pages.h"

@@ -2,7 +2,7 @@
 // PascalScript program, must compile or give a compile error; nothing may
 // crash or hang. Units named in uses clauses come from a fixed text, so the
 // target never reads files. The program is not run.
-// Run: fuzz_script_compile fuzz/corpus/script
+// Run: fuzz_script_compile fuzz/corpus/script_compile
 #include "base/exceptions.h"
 #include "script/runtime.h"
 #include "script/script.h"

@@ -1,7 +1,7 @@
 // Fuzz target of the report XML reader: any bytes must give a document or
 // "Invalid file format", and a document must load into a report (reading
 // errors go to its error list) and save again, never crash or hang.
-// Run: fuzz_xml_reader fuzz/corpus/xml
+// Run: fuzz_xml_reader fuzz/corpus/xml_reader
 #include "base/exceptions.h"
 #include "report/model/report.h"
 #include "report/model/xml_document.h"

@@ -2,6 +2,7 @@
 // member they fill), parent, position and size (pixels at 96 per inch), tab
 // order, text and font. The window builds them row by row.
 #include "app/form1.h"
+#include "widgets/ansi_text_guard.h"
 #include "widgets/label.h"
 
 #include <QScrollArea>
@@ -85,6 +86,7 @@ QWidget* makeLabel(TForm1& form, QLabel* TForm1::*member, const ControlRow& row,
 QWidget* makeEdit(TForm1& form, QLineEdit* TForm1::*member, const ControlRow& row,
                   QWidget* parent) {
     auto* edit = new QLineEdit(widgets::fromAnsi(row.text), parent);
+    widgets::guardAnsiText(*edit);
     return form.*member = edit;
 }
 

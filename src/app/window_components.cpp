@@ -3,6 +3,8 @@
 // own, so the class test is the exact class.
 #include "app/window_components.h"
 
+#include "certificate/saved_form.h"
+
 #include "widgets/window_system.h"
 
 #include <QLineEdit>
@@ -33,7 +35,11 @@ class WindowEditField : public WindowComponent, public TextValue {
 public:
     WindowEditField(const widgets::ComponentEntry& entry, QLineEdit* edit)
         : WindowComponent(entry), edit_(edit) {}
-    AnsiString Text() const override { return widgets::toAnsi(edit_->text()); }
+    // Text set from outside the guarded entry (a command line, a script) may
+    // hold characters the file cannot: they refuse the save, never become "?".
+    AnsiString Text() const override {
+        return certificate::fieldTextFromUtf8(Name(), edit_->text().toStdString());
+    }
     void SetText(const AnsiString& text) override { edit_->setText(widgets::fromAnsi(text)); }
 
 private:

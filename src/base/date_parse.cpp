@@ -37,6 +37,7 @@ class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) {}
 
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
     void blanks() {
         while (pos_ < text_.size() && text_[pos_] == ' ')
             ++pos_;
@@ -45,16 +46,22 @@ public:
         blanks();
         return pos_ >= text_.size();
     }
-    // Up to four digits; digitCount receives how many were read.
+    // One to four digits; digitCount receives how many were read. A fifth
+    // digit makes the number too large for any part of a date or time
+    // (year 10000 is no year 1000 followed by something else).
     bool number(int& value, int& digitCount) {
         blanks();
+        const std::size_t start = pos_;
         digitCount = 0;
         value = 0;
-        while (pos_ < text_.size() && digitCount < 4 && text_[pos_] >= '0' && text_[pos_] <= '9') {
+        while (pos_ < text_.size() && digitCount < 4 && isDigit(text_[pos_])) {
             value = value * 10 + (text_[pos_++] - '0');
             ++digitCount;
         }
-        return digitCount > 0;
+        if (digitCount > 0 && (pos_ >= text_.size() || !isDigit(text_[pos_])))
+            return true;
+        pos_ = start;
+        return false;
     }
     bool character(char c) {
         blanks();

@@ -3,6 +3,7 @@
 #include "base/text1250.h"
 
 #include <array>
+#include <cstdio>
 #include <unordered_map>
 
 namespace rq::base {
@@ -101,6 +102,26 @@ AnsiString utf8ToCp1250(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();)
         out += static_cast<char>(unicodeToCp1250(decodeUtf8(utf8, i)));
     return out;
+}
+
+std::u32string charactersOutside1250(std::string_view utf8) {
+    std::u32string found;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = decodeUtf8(utf8, i);
+        if ((cp == 0xFFFD || !hasCp1250(cp)) && found.find(cp) == std::u32string::npos)
+            found += cp;
+    }
+    return found;
+}
+
+AnsiString codePointNames(std::u32string_view codePoints) {
+    AnsiString names;
+    for (const char32_t cp : codePoints) {
+        char name[16];
+        std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
+        names += (names.empty() ? "" : " ") + AnsiString(name);
+    }
+    return names;
 }
 
 AnsiString copy1(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count) {

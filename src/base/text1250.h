@@ -24,6 +24,12 @@ bool hasCp1250(char32_t codePoint);
 std::string cp1250ToUtf8(std::string_view text);
 // Malformed UTF-8 sequences become '?', as do characters outside the code page.
 AnsiString utf8ToCp1250(std::string_view utf8);
+// The characters of a UTF-8 text that Windows-1250 has no byte for, each once
+// in order of first appearance (a malformed sequence counts as U+FFFD). Where
+// text must not change silently, a non-empty answer refuses it.
+std::u32string charactersOutside1250(std::string_view utf8);
+// "U+5BC6 U+1F600": code points for messages, which are 8-bit text themselves.
+AnsiString codePointNames(std::u32string_view codePoints);
 
 // The 1-based character at position pos (1 <= pos <= size).
 inline char charAt1(std::string_view text, std::size_t pos) {

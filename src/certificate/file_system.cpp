@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +58,33 @@ private:
     int fd_;
 };
 
+class DirectoryLock : public FileLock {
+public:
+    explicit DirectoryLock(int fd) : fd_(fd) {}
+    ~DirectoryLock() override { ::close(fd_); } // closing releases the lock
+
+private:
+    int fd_;
+};
+
+// Owner read and write only, or the existing file's permissions where they
+// are stricter still (a save must not loosen what the user set).
+mode_t privateMode(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        return info.st_mode & (S_IRUSR | S_IWUSR);
+    return S_IRUSR | S_IWUSR;
+}
+
+std::string randomSuffix() {
+    static std::random_device device;
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix;
+    for (int i = 0; i < 8; ++i)
+        suffix += kLetters[device() % (sizeof kLetters - 1)];
+    return suffix;
+}
+
 class PosixFileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& path) override {
@@ -84,11 +113,43 @@ public:
         ::close(fd);
         return content;
     }
-    std::unique_ptr<WritableFile> CreateFile(const std::string& path) override {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0)
+    std::unique_ptr<WritableFile> CreateTemporaryFile(const std::string& path,
+                                                      std::string& temporaryPath) override {
+        const mode_t mode = privateMode(path);
+        // O_EXCL with O_CREAT never opens an existing name, a link included.
+        for (int attempt = 0;; ++attempt) {
+            const std::string candidate = path + "." + randomSuffix();
+            const int fd = ::open(candidate.c_str(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (fd >= 0) {
+                // The creation mode passes through the umask; set it exactly.
+                if (::fchmod(fd, mode) != 0) {
+                    const int error = errno;
+                    ::close(fd);
+                    ::unlink(candidate.c_str());
+                    throw FileError(std::strerror(error));
+                }
+                temporaryPath = candidate;
+                return std::make_unique<PosixFile>(fd);
+            }
+            if (errno != EEXIST || attempt == 99)
+                raiseSystemError();
+        }
+    }
+    std::unique_ptr<FileLock> LockReplacement(const std::string& path) override {
+        // The directory itself carries the lock: the file is replaced by a new
+        // one on every save, so a lock on it would not stay with the name.
+        const int dir = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir < 0)
             raiseSystemError();
-        return std::make_unique<PosixFile>(fd);
+        while (::flock(dir, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                const int error = errno;
+                ::close(dir);
+                throw FileError(std::strerror(error));
+            }
+        }
+        return std::make_unique<DirectoryLock>(dir);
     }
     void RenameFile(const std::string& from, const std::string& to) override {
         if (::rename(from.c_str(), to.c_str()) != 0)
@@ -129,18 +190,20 @@ FileSystem& systemFileSystem() {
 }
 
 void writeFileReplacing(FileSystem& files, const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp";
+    std::string temporary;
     try {
+        const auto lock = files.LockReplacement(path);
         {
             // Leaving this block closes an abandoned file before it is removed.
-            auto file = files.CreateFile(temporary);
+            auto file = files.CreateTemporaryFile(path, temporary);
             file->Write(bytes);
             file->Flush();
             file->Close();
         }
         files.RenameFile(temporary, path);
     } catch (const FileError& failure) {
-        files.RemoveFile(temporary);
+        if (!temporary.empty())
+            files.RemoveFile(temporary);
         rq::base::raiseCannotCreateFile(messagePath(path), failure.reason());
     }
 }

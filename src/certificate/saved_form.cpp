@@ -3,7 +3,10 @@
 // file buffer the filtered lines behind the marker and then the envelope.
 #include "certificate/saved_form.h"
 
+#include "base/exceptions.h"
+#include "base/text1250.h"
 #include "certificate/field_kinds.h"
+#include "crypto/cipher_exception.h"
 #include "crypto/lb_rijndael.h"
 
 namespace rq::certificate {
@@ -67,6 +70,33 @@ AnsiString withoutDollars(const AnsiString& line) {
 
 } // namespace
 
+namespace {
+
+// "... olyan karakter van, amelyet ..." followed by the code points.
+const AnsiString kPassphraseRefused = "A jelsz\xF3"
+                                      "ban olyan karakter van, amelyet a program nem tud kezelni: ";
+const AnsiString kFieldRefusedBefore = "Az \xFBrlap mez\xF5j\xE9"
+                                       "ben (";
+const AnsiString kFieldRefusedAfter =
+    ") olyan karakter van, amelyet a ment\xE9s nem tud t\xE1rolni: ";
+
+} // namespace
+
+AnsiString passPhraseFromUtf8(std::string_view utf8) {
+    const std::u32string outside = rq::base::charactersOutside1250(utf8);
+    if (!outside.empty())
+        throw rq::base::Exception(kPassphraseRefused + rq::base::codePointNames(outside));
+    return rq::base::utf8ToCp1250(utf8);
+}
+
+AnsiString fieldTextFromUtf8(const AnsiString& fieldName, std::string_view utf8) {
+    const std::u32string outside = rq::base::charactersOutside1250(utf8);
+    if (!outside.empty())
+        throw rq::base::Exception(kFieldRefusedBefore + fieldName + kFieldRefusedAfter +
+                                  rq::base::codePointNames(outside));
+    return rq::base::utf8ToCp1250(utf8);
+}
+
 std::string savedFormPath(const SavedFormContext& context) {
     return context.directory + std::string(kSavedFormFileName);
 }
@@ -120,11 +150,19 @@ void loadForm(SavedFormContext& context) {
     }
     context.file.SetText(readWholeFile(context.files, path));
     context.cipher.KeyFromPassphrase(passPhrase);
-    context.file.SetText(context.cipher.DecipherText(controlText(context.file)));
+    bool closingValid = true;
+    const AnsiString plain =
+        context.cipher.DecipherStoredText(controlText(context.file), closingValid);
+    context.file.SetText(plain);
     if (context.file.Count() == 0 || context.file.Line(0) != kMarkerLine) {
         context.user.ShowMessage(AnsiString(kWrongPassMessage));
         return;
     }
+    // The key is right. A closing block that encryption cannot have written,
+    // or a last line without its line break (the writer ends every line with
+    // one), means the file was cut or damaged: none of it is applied.
+    if (!closingValid || !plain.ends_with("\r\n"))
+        crypto::raiseInvalidFileFormat();
     refillFields(context);
 }
 

@@ -42,6 +42,14 @@ struct SavedFormContext {
 
 std::string savedFormPath(const SavedFormContext& context);
 
+// Text typed at the program's edges (UTF-8) as the program's 8-bit text.
+// Nothing typed may change silently, so a character that Windows-1250 lacks
+// is refused with a Hungarian message naming it as a code point: in a pass
+// phrase it would become "?" before the key is made (and open the files of
+// other such pass phrases), in a field the file would keep "?".
+AnsiString passPhraseFromUtf8(std::string_view utf8);
+AnsiString fieldTextFromUtf8(const AnsiString& fieldName, std::string_view utf8);
+
 // Saving: a cancelled or empty pass phrase writes nothing; a file that cannot
 // be written raises EFCreateError and leaves the previous file as it was.
 void saveForm(SavedFormContext& context);

@@ -25,12 +25,15 @@ constexpr std::uint8_t gfMul(std::uint8_t a, std::uint8_t b) {
     return product;
 }
 
-// Multiplicative inverse, with 0 mapped to 0 (a^254 = a^-1).
+// Multiplicative inverse, with 0 mapped to 0 (a^254 = a^-1). Square and
+// multiply keeps it to a dozen products, so the whole S-box stays well inside
+// every compiler's constant-evaluation step limit.
 constexpr std::uint8_t gfInverse(std::uint8_t a) {
     std::uint8_t result = 1;
-    for (int i = 0; i < 254; ++i)
-        result = gfMul(result, a);
-    return a == 0 ? 0 : result;
+    for (unsigned exponent = 254; exponent != 0; exponent >>= 1, a = gfMul(a, a))
+        if (exponent & 1)
+            result = gfMul(result, a);
+    return result;
 }
 
 constexpr std::uint8_t rotl8(std::uint8_t v, int n) {

@@ -26,7 +26,7 @@ Bytes ecbEncrypt(const AesContext& encryptor, std::string_view data) {
     return out;
 }
 
-std::string ecbDecrypt(const AesContext& decryptor, const Bytes& data) {
+std::string ecbDecrypt(const AesContext& decryptor, const Bytes& data, bool* closingValid) {
     const std::size_t blocks = data.size() / kAesBlockSize;
     if (blocks == 0)
         raiseInvalidFileFormat();
@@ -37,7 +37,10 @@ std::string ecbDecrypt(const AesContext& decryptor, const Bytes& data) {
     // Encryption never writes a count above 15; a larger one means a wrong
     // key. The closing block then yields all 15 bytes it can hold before the
     // count byte, so the result never reaches past the block.
-    const std::size_t tail = std::min<std::size_t>(plain[lastBlock + kCountByte], kMaxTailBytes);
+    const std::size_t count = plain[lastBlock + kCountByte];
+    if (closingValid)
+        *closingValid = count <= kMaxTailBytes;
+    const std::size_t tail = std::min(count, kMaxTailBytes);
     return std::string(plain.begin(),
                        plain.begin() + static_cast<std::ptrdiff_t>(lastBlock + tail));
 }

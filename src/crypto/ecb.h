@@ -15,7 +15,9 @@ namespace rq::crypto {
 Bytes ecbEncrypt(const AesContext& encryptor, std::string_view data);
 
 // Fails with "Invalid file format" when data holds no whole block; bytes after
-// the last whole block are ignored.
-std::string ecbDecrypt(const AesContext& decryptor, const Bytes& data);
+// the last whole block are ignored. closingValid, when given, receives whether
+// the closing block's count byte is one that encryption writes (0 ... 15).
+std::string ecbDecrypt(const AesContext& decryptor, const Bytes& data,
+                       bool* closingValid = nullptr);
 
 } // namespace rq::crypto

@@ -51,6 +51,19 @@ std::string TLbRijndael::DecipherText(std::string_view envelope) const {
     return ecbDecrypt(AesContext(activeKey(), false), data);
 }
 
+std::string TLbRijndael::DecipherStoredText(std::string_view envelope, bool& closingValid) const {
+    requireEcb();
+    const std::size_t padding = envelope.find('=');
+    const bool wholeGroups = envelope.size() % 4 == 0;
+    const bool paddingAtEnd = padding == std::string_view::npos ||
+                              (padding + 2 >= envelope.size() &&
+                               envelope.find_first_not_of('=', padding) == std::string_view::npos);
+    const Bytes data = base64Decode(envelope); // character errors first, as DecipherText
+    if (!wholeGroups || !paddingAtEnd || data.size() % kAesBlockSize != 0)
+        raiseInvalidFileFormat();
+    return ecbDecrypt(AesContext(activeKey(), false), data, &closingValid);
+}
+
 std::uint64_t TLbRijndael::OutputSize(std::uint32_t inputSize) {
     return (std::uint64_t{inputSize} / 16 + 1) * 16;
 }

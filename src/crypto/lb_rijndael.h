@@ -40,6 +40,15 @@ public:
     // the result is meaningless bytes (see ecbDecrypt for its length).
     std::string DecipherText(std::string_view envelope) const;
 
+    // DecipherText for an envelope kept in a file, which also refuses, with
+    // "Invalid file format", what EncipherText never writes and a cut or
+    // damaged file shows: a length that is not whole Base64 groups, "="
+    // anywhere but in the last two places, data that is not whole cipher
+    // blocks. closingValid tells whether the closing block's count is one
+    // encryption writes (0 ... 15); a wrong key makes it mostly invalid too,
+    // so only a caller that recognises the right key can take it as damage.
+    std::string DecipherStoredText(std::string_view envelope, bool& closingValid) const;
+
     // Bytes that encrypting n bytes produces: (n div 16 + 1) * 16. Computed in
     // 64 bits so that counts near 2^32 do not wrap to a small size.
     static std::uint64_t OutputSize(std::uint32_t inputSize);

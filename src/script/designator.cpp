@@ -44,6 +44,8 @@ void PassArguments(TfsDesignatorItem& item) {
 } // namespace
 
 void CallItem(TfsDesignatorItem& item, const Variant& instance, Variant& out) {
+    if (item.fileScope != nullptr && !item.fileScope->FileAccessAllowed())
+        raiseScriptError("File access is not allowed: " + item.ref->Name());
     TfsProcVariable* proc = item.proc;
     if (item.args.empty() && (proc == nullptr || !proc->IsRunning())) {
         item.ref->Read(instance, out);

@@ -14,6 +14,7 @@
 namespace rq::script {
 
 class TfsProcVariable;
+class TfsScript;
 
 struct TfsDesignatorItem {
     TfsCustomVariable* ref = nullptr;                 // the item selected at this step
@@ -21,6 +22,9 @@ struct TfsDesignatorItem {
     std::vector<std::unique_ptr<TfsExpression>> args; // one per parameter, defaults filled in
     // By-ref parameters: the argument's designator, written back after a call.
     std::vector<TfsDesignator*> writeBack;
+    // For an item that uses files: the script the call was compiled in, whose
+    // file access is asked at every call; null for other items.
+    const TfsScript* fileScope = nullptr;
 };
 
 class TfsDesignator {

@@ -9,6 +9,7 @@
 #include "script/items.h"
 
 #include <limits>
+#include <vector>
 
 namespace rq::script {
 
@@ -16,7 +17,23 @@ namespace base = rq::base;
 using base::VarCompare;
 using base::VarType;
 
-TfsExpressionNode::~TfsExpressionNode() = default;
+// Children are taken out before each node goes, so that a tree of any depth
+// is released without recursion.
+TfsExpressionNode::~TfsExpressionNode() {
+    std::vector<std::unique_ptr<TfsExpressionNode>> work;
+    auto takeChildren = [&work](TfsExpressionNode& node) {
+        if (node.left)
+            work.push_back(std::move(node.left));
+        if (node.right)
+            work.push_back(std::move(node.right));
+    };
+    takeChildren(*this);
+    while (!work.empty()) {
+        std::unique_ptr<TfsExpressionNode> node = std::move(work.back());
+        work.pop_back();
+        takeChildren(*node);
+    }
+}
 
 std::int32_t TfsExpressionNode::EvalInt() {
     Variant v;

@@ -5,6 +5,7 @@
 #include "script/program_builder.h"
 #include "script/routine.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace rq::script {
@@ -118,10 +119,37 @@ private:
     TfsExpressionNode* current_;
 };
 
+// Whether a decimal number text outside the double range is below it (its
+// first significant digit sits before the decimal point's position 0):
+// digits and a decimal point, then an optional exponent.
+bool TinyMagnitude(const std::string& text) {
+    const std::size_t e = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        const char* from = text.data() + e + 1;
+        if (*from == '+')
+            ++from;
+        const auto parsed = std::from_chars(from, text.data() + text.size(), exponent);
+        if (parsed.ec == std::errc::result_out_of_range)
+            exponent = *from == '-' ? -(1LL << 62) : (1LL << 62);
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return true;
+    // Decimal order of the first significant digit.
+    const long long order = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return order + exponent < 0;
+}
+
 // A number literal: whole numbers (decimal or "$" hex) are 64-bit integer
 // values typed Integer, so that shifts and products of literals work in 64
 // bits (1 shl 31 is 2147483648); anything else is a float read with "." as
-// decimal separator.
+// decimal separator. A decimal whole number beyond 64 bits is a float too;
+// a hex number beyond 64 bits and a float beyond the double range are
+// errors, never some other value.
 Variant NumberValue(const std::string& text, bool& isInteger) {
     std::int64_t whole = 0;
     const bool hex = !text.empty() && text[0] == '$';
@@ -132,9 +160,17 @@ Variant NumberValue(const std::string& text, bool& isInteger) {
         isInteger = true;
         return Variant::fromInt64(whole);
     }
+    if (hex)
+        raiseScriptError("'" + text + "' is not a valid integer value");
     isInteger = false;
     double value = 0;
-    std::from_chars(text.data(), end, value);
+    const auto real = std::from_chars(text.data(), end, value);
+    if (real.ec == std::errc::result_out_of_range) {
+        // Too small is zero, as in any arithmetic; too large has no value.
+        if (!TinyMagnitude(text))
+            raiseScriptError("'" + text + "' is not a valid floating point value");
+        value = 0;
+    }
     return Variant(value);
 }
 
@@ -143,6 +179,7 @@ Variant NumberValue(const std::string& text, bool& isInteger) {
 std::unique_ptr<TfsExpression> ProgramBuilder::BuildExpression(const TfsXMLItem& expr,
                                                                TfsScript& scope) {
     TreeBuilder tree;
+    int operators = 0;
     // Nested expr elements are walked in place: an explicit stack of
     // (element, next child) keeps deep nesting off the call stack.
     std::vector<std::pair<const TfsXMLItem*, int>> stack{{&expr, 0}};
@@ -163,6 +200,9 @@ std::unique_ptr<TfsExpression> ProgramBuilder::BuildExpression(const TfsXMLItem&
                 RaiseExpressionExpected();
             auto node = MakeOperatorNode(op);
             node->pos = item.Prop("pos");
+            if (op != TfsOperator::LeftBracket && op != TfsOperator::RightBracket &&
+                ++operators > kMaxOperators)
+                Fail(node->pos, "Expression too complex");
             tree.AddOperator(std::move(node));
         } else {
             tree.AddOperand(Operand(item, scope));
@@ -420,6 +460,9 @@ std::unique_ptr<TfsDesignator> ProgramBuilder::BuildDesignator(const TfsXMLItem&
         TfsDesignatorItem step;
         step.ref = ref;
         step.proc = dynamic_cast<TfsProcVariable*>(ref);
+        if (const auto* method = dynamic_cast<const TfsMethodHelper*>(ref);
+            method != nullptr && method->usesFiles)
+            step.fileScope = &scope;
         if (!args.empty() || IsCallable(ref))
             AddArguments(step, args, scope);
         type = ref->TypeInfo();

@@ -169,6 +169,7 @@ void AddStringsClasses(TfsScript& script) {
     TfsClassVariable& strings = script.AddClass("TStrings", "TPersistent", IsA<StringList>);
     for (const ListMember& m : kStringsMethods)
         strings.AddMethod(m.declaration, ListHandler(m.call));
+    MarkUsesFiles(strings, {"LoadFromFile", "SaveToFile"});
     strings.AddProperty(
         "CommaText", "String", ListGetter([](StringList& l) { return l.CommaText(); }),
         ListSetter([](StringList& l, const Variant& v) { l.SetCommaText(v.toString()); }));

@@ -109,11 +109,12 @@ void AddStreamClasses(TfsScript& script) {
     ScriptRuntime& runtime = script.Runtime();
     TfsClassVariable& file = script.AddClass("TFileStream", "TStream", IsA<FileStream>);
     file.AddConstructor(
-        "constructor Create(Filename: String; Mode: Word)",
-        [&runtime](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
-            return Variant(
-                runtime.Keep(std::make_unique<FileStream>(a[0].toString(), a[1].toInteger())));
-        });
+            "constructor Create(Filename: String; Mode: Word)",
+            [&runtime](Object*, const TfsClassVariable*, const std::string&, VariantArray& a) {
+                return Variant(
+                    runtime.Keep(std::make_unique<FileStream>(a[0].toString(), a[1].toInteger())));
+            })
+        .usesFiles = true;
 
     TfsClassVariable& memory = script.AddClass("TMemoryStream", "TStream", IsA<MemoryStream>);
     memory.AddConstructor("constructor Create", [&runtime](Object*, const TfsClassVariable*,
@@ -121,6 +122,7 @@ void AddStreamClasses(TfsScript& script) {
         return Variant(runtime.Keep(std::make_unique<MemoryStream>()));
     });
     AddMembers(memory, kMemoryMethods);
+    MarkUsesFiles(memory, {"LoadFromFile", "SaveToFile"});
 }
 
 } // namespace rq::script

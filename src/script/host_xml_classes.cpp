@@ -171,6 +171,7 @@ void AddDocumentClass(TfsScript& script) {
                       file << text;
                       return Variant();
                   });
+    MarkUsesFiles(doc, {"LoadFromFile", "SaveToFile"});
 }
 
 } // namespace

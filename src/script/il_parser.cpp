@@ -10,8 +10,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace rq::script {
 
@@ -46,13 +46,33 @@ std::string Quoted(const std::string& value) {
     return "\"" + StrToXML(value) + "\"";
 }
 
+// A unit named in a uses clause is read from a regular file of at most
+// TfsILParser::kMaxUnitFileSize bytes: a device, a pipe or a directory
+// (reading "/dev/zero" never ends) and anything larger are refused before
+// reading, and the read itself stops at the limit should the file grow.
 std::string ReadUnitFile(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(name, error);
+    if (error)
+        rq::base::raiseCannotOpenFile(name, std::strerror(error.value()));
+    if (!std::filesystem::is_regular_file(status))
+        rq::base::raiseCannotOpenFile(name, "Not a regular file");
+    const std::string tooLarge =
+        "Larger than " + std::to_string(TfsILParser::kMaxUnitFileSize) + " bytes";
+    const std::uintmax_t size = std::filesystem::file_size(name, error);
+    if (error)
+        rq::base::raiseCannotOpenFile(name, std::strerror(error.value()));
+    if (size > TfsILParser::kMaxUnitFileSize)
+        rq::base::raiseCannotOpenFile(name, tooLarge);
     std::ifstream file(name, std::ios::binary);
     if (!file)
         rq::base::raiseCannotOpenFile(name, std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    std::string text(TfsILParser::kMaxUnitFileSize + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > TfsILParser::kMaxUnitFileSize)
+        rq::base::raiseCannotOpenFile(name, tooLarge);
+    return text;
 }
 
 } // namespace
@@ -343,6 +363,9 @@ std::vector<std::string> TfsILParser::IncludeUnit(const std::string& name) {
     const std::string text = unitReader_ ? unitReader_(name) : ReadUnitFile(name);
     TfsILParser unit(unitReader_);
     unit.unitsIncluded_ = unitsIncluded_;
+    // Units including units share one depth budget: a chain of them is as
+    // deep on the stack as the nesting inside one text.
+    unit.depth_ = depth_;
     unit.SelectLanguage(languageName_);
     if (!unit.BuildIL(text)) {
         if (!error_.recorded) {

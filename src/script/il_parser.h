@@ -9,6 +9,7 @@
 #include "script/tokenizer.h"
 #include "script/xml_document.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +47,8 @@ public:
     // Deeper grammar recursion than this is reported as a syntax error, so
     // that no input can exhaust the stack.
     static constexpr int kMaxDepth = 3000;
+    // The largest unit file a uses clause reads (4 MiB).
+    static constexpr std::uintmax_t kMaxUnitFileSize = 4u << 20;
 
 private:
     struct RecordedError {

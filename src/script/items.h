@@ -137,6 +137,9 @@ public:
     void SetIsFunction(bool value) { isFunction_ = value; }
     std::string category;    // "ctString", ... for the standard routines
     std::string description; // the routine's name when none is given
+    // Reads or writes files: a call from a script without file access
+    // (TfsScript::FileAccessAllowed) is refused at run time.
+    bool usesFiles = false;
 
 private:
     VariantArray Arguments() const;

@@ -23,6 +23,12 @@ public:
     // script with the position of the IL element being handled.
     void Build(TfsXMLItem& root);
 
+    // Operators one expression may hold. Its tree is checked and evaluated
+    // by recursion, as deep as the operators are many in a flat chain; a
+    // longer expression is the compile error "Expression too complex" at its
+    // first operator beyond the limit, not a stack overflow.
+    static constexpr int kMaxOperators = 4096;
+
     // Expressions (expression_builder.cpp).
     std::unique_ptr<TfsExpression> BuildExpression(const TfsXMLItem& expr, TfsScript& scope);
     // construct: the class whose constructor the first name calls (a new

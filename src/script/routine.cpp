@@ -68,7 +68,9 @@ void TfsProcVariable::Read(const Variant&, Variant& out) {
         listener->ProgRunning = prog_.get();
     prog_->Flags() = RunFlags{};
     prog_->SetRunning(true);
-    prog_->Statements().Run(*prog_);
+    // A call under a terminated script (or one asked to stop) runs nothing.
+    if (!prog_->CheckTerminated())
+        prog_->Statements().Run(*prog_);
     if (isFunction_ && result_ != nullptr)
         result_->Read(Variant(), out);
     else

@@ -60,6 +60,10 @@ bool TfsScript::Compile() {
             OnGetUnit(*this, name, text);
             return text;
         };
+    } else if (!FileAccessAllowed()) {
+        reader = [](const std::string& name) -> std::string {
+            raiseScriptError("File access is not allowed: uses '" + name + "'");
+        };
     }
     TfsILParser parser(std::move(reader));
     parser.SelectLanguage(SyntaxType);
@@ -93,6 +97,24 @@ void TfsScript::Execute() {
     flags_.Exit = flags_.Terminated = false;
     running_ = true;
     statements_.Run(*this);
+}
+
+bool TfsScript::FileAccessAllowed() const {
+    for (const TfsScript* s = this; s != nullptr; s = s->parent_) {
+        if (s->fileAccess_ >= 0)
+            return s->fileAccess_ == 1;
+    }
+    return true;
+}
+
+bool TfsScript::CheckTerminated() {
+    static_assert(std::atomic<bool>::is_always_lock_free, "set from signal handlers");
+    for (const TfsScript* s = this; s != nullptr && !flags_.Terminated; s = s->parent_) {
+        if (s->flags_.Terminated ||
+            (s->stopRequest_ != nullptr && s->stopRequest_->load(std::memory_order_relaxed)))
+            flags_.Terminated = true;
+    }
+    return flags_.Terminated;
 }
 
 TfsCustomVariable* TfsScript::FindLocal(const std::string& name) const {

@@ -7,6 +7,7 @@
 #include "script/items.h"
 #include "script/statements.h"
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -97,6 +98,26 @@ public:
 
     // Run state, per script: routines run in their own local scripts.
     RunFlags& Flags() { return flags_; }
+    // Stops this script and every script below it (routines' local scripts,
+    // expression scripts) at the next statement, loop pass or routine call.
+    // A host routine or OnRunLine calls it; the next Execute clears it.
+    void Terminate() { flags_.Terminated = true; }
+    // A stop request the host sets from outside the run (a time limit, an
+    // interrupt), from a signal handler or another thread: scripts below
+    // this one take it as Terminate. It is not cleared by Execute; null for
+    // none. The flag must outlive the script's runs.
+    void SetStopRequest(const std::atomic<bool>* request) { stopRequest_ = request; }
+    // Whether this script, or one above it, is terminated or asked to stop;
+    // sets this script's Terminated so that its statement lists end too.
+    bool CheckTerminated();
+
+    // Whether scripts below this one may read and write files (the file and
+    // stream classes' file routines, uses clauses without OnGetUnit): the
+    // nearest script in the chain that was given a setting decides; without
+    // any, files are allowed. A refused routine is a run-time error, a
+    // refused unit file a compile error.
+    void SetFileAccess(bool allowed) { fileAccess_ = allowed ? 1 : 0; }
+    bool FileAccessAllowed() const;
     bool IsRunning() const { return running_; }
     void SetRunning(bool value) { running_ = value; }
     // The local script of the routine running under this script's OnRunLine.
@@ -133,8 +154,10 @@ private:
     std::map<std::string, std::vector<int>> lineNumbers_; // lines already registered
     std::string errorMsg_, errorPos_, errorUnit_;         // of the last compilation
     RunFlags flags_;                                      // Terminated, Break, Continue, Exit
-    bool running_ = false;                                // Execute or a routine is running
-    mutable std::shared_ptr<const void> alive_;           // made by the first Alive()
+    const std::atomic<bool>* stopRequest_ = nullptr;      // the host's stop request, or null
+    int fileAccess_ = -1;                       // 1 allowed, 0 refused, -1 as the parent says
+    bool running_ = false;                      // Execute or a routine is running
+    mutable std::shared_ptr<const void> alive_; // made by the first Alive()
 };
 
 } // namespace rq::script

@@ -20,7 +20,7 @@ TfsStatement::~TfsStatement() = default;
 
 void TfsStatement::Exec() {
     script_->RunLine(unit_, pos_);
-    if (!script_->Flags().Terminated)
+    if (!script_->CheckTerminated())
         Run();
 }
 
@@ -132,9 +132,12 @@ void TfsCaseStmt::Run() {
 namespace {
 
 // After a loop body: true when the loop must stop; Continue is consumed.
-bool LoopStops(RunFlags& flags) {
+// Every pass asks whether the script was terminated or asked to stop, so
+// that even a loop with an empty body ends on a stop request.
+bool LoopStops(TfsScript& script) {
+    RunFlags& flags = script.Flags();
     flags.Continue = false;
-    return flags.Break || flags.Exit || flags.Terminated;
+    return flags.Break || flags.Exit || script.CheckTerminated();
 }
 
 } // namespace
@@ -143,7 +146,7 @@ void TfsRepeatStmt::Run() {
     RunFlags& flags = script_->Flags();
     for (;;) {
         body.Run(*script_);
-        if (LoopStops(flags))
+        if (LoopStops(*script_))
             break;
         if (condition->EvalBool() != inverse)
             break;
@@ -155,7 +158,7 @@ void TfsWhileStmt::Run() {
     RunFlags& flags = script_->Flags();
     while (condition->EvalBool()) {
         body.Run(*script_);
-        if (LoopStops(flags))
+        if (LoopStops(*script_))
             break;
     }
     flags.Break = false;
@@ -173,7 +176,7 @@ void TfsForStmt::Run() {
         else
             variable->Write(Variant(), Variant(static_cast<int>(i)));
         body.Run(*script_);
-        if (LoopStops(flags))
+        if (LoopStops(*script_))
             break;
     }
     flags.Break = false;

@@ -28,6 +28,8 @@ void AddBasicClasses(TfsScript& script);
 void AddStreamClasses(TfsScript& script); // TStream, TFileStream, TMemoryStream
 void AddListClass(TfsScript& script);     // TList
 void AddXMLClasses(TfsScript& script);    // TfsXMLItem, TfsXMLDocument
+// Marks the class's members of these names as routines that use files.
+void MarkUsesFiles(TfsClassVariable& cls, std::initializer_list<const char*> names);
 
 class ScriptRuntime;
 

@@ -41,4 +41,13 @@ void AddStandardLibrary(TfsScript& script) {
     AddXMLClasses(script);
 }
 
+void MarkUsesFiles(TfsClassVariable& cls, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        auto* method = dynamic_cast<TfsMethodHelper*>(cls.FindMember(name));
+        if (method == nullptr)
+            throw std::logic_error(std::string("no method ") + name + " to mark");
+        method->usesFiles = true;
+    }
+}
+
 } // namespace rq::script

@@ -264,10 +264,17 @@ bool TfsParser::ReadCharCode(std::string& out) {
         position_ = start;
         return false;
     }
+    // A code beyond one byte is no character of a Windows-1250 text: it is
+    // not read, so the string ends before it and the grammar reports the
+    // place, instead of a character of some other code.
     unsigned code = 0;
-    for (int i = digits; i < position_; ++i)
-        code = (code * (hex ? 16 : 10) + HexValue(At(i))) & 0xFFFF;
-    out += static_cast<char>(code & 0xFF);
+    for (int i = digits; i < position_ && code <= 0xFF; ++i)
+        code = code * (hex ? 16 : 10) + HexValue(At(i));
+    if (code > 0xFF) {
+        position_ = start;
+        return false;
+    }
+    out += static_cast<char>(code);
     return true;
 }
 

@@ -4,10 +4,31 @@
 #include "base/text1250.h"
 #include "script/errors.h"
 
+#include <algorithm>
+
 namespace rq::script {
 
 using rq::base::sameText;
 using rq::base::upperCase;
+
+// Documents come from outside (a script's XML classes read any file), so
+// their depth is the input's to decide: items are released, copied and
+// written from work lists, never by recursion.
+TfsXMLItem::~TfsXMLItem() {
+    Clear();
+}
+
+void TfsXMLItem::Clear() {
+    std::vector<std::unique_ptr<TfsXMLItem>> work = std::move(items_);
+    items_.clear();
+    while (!work.empty()) {
+        std::unique_ptr<TfsXMLItem> item = std::move(work.back());
+        work.pop_back();
+        for (auto& child : item->items_)
+            work.push_back(std::move(child));
+        item->items_.clear(); // item goes childless, so its destructor is shallow
+    }
+}
 
 TfsXMLItem& TfsXMLItem::Add() {
     items_.push_back(std::make_unique<TfsXMLItem>());
@@ -16,12 +37,17 @@ TfsXMLItem& TfsXMLItem::Add() {
 }
 
 TfsXMLItem& TfsXMLItem::AddCopy(const TfsXMLItem& item) {
-    TfsXMLItem& copy = Add();
-    copy.name_ = item.name_;
-    copy.text_ = item.text_;
-    for (const auto& child : item.items_)
-        copy.AddCopy(*child);
-    return copy;
+    TfsXMLItem& top = Add();
+    std::vector<std::pair<const TfsXMLItem*, TfsXMLItem*>> work{{&item, &top}};
+    while (!work.empty()) {
+        const auto [from, to] = work.back();
+        work.pop_back();
+        to->name_ = from->name_;
+        to->text_ = from->text_;
+        for (const auto& child : from->items_)
+            work.emplace_back(child.get(), &to->Add());
+    }
+    return top;
 }
 
 int TfsXMLItem::Find(std::string_view name) const {
@@ -199,27 +225,44 @@ void TfsXMLDocument::LoadFromString(std::string_view text) {
 
 namespace {
 
-void WriteItem(const TfsXMLItem& item, int depth, std::string& out) {
-    out.append(static_cast<std::size_t>(depth) * 2, ' ');
-    out += '<' + item.Name();
-    if (!item.Text().empty())
-        out += ' ' + item.Text();
-    if (item.Count() == 0) {
-        out += "/>\n";
-        return;
+constexpr std::size_t kMaxIndentLevels = 64;
+
+void WriteItem(const TfsXMLItem& root, std::string& out) {
+    struct Open {
+        const TfsXMLItem* item;
+        int next; // index of the next child to write
+    };
+    std::vector<Open> open{{&root, -1}};
+    while (!open.empty()) {
+        Open& top = open.back();
+        const TfsXMLItem& item = *top.item;
+        // Two blanks a level, up to a limit: deeper levels share one column,
+        // so that the text stays linear in the document's size.
+        const auto indent = std::min<std::size_t>(open.size() - 1, kMaxIndentLevels) * 2;
+        if (top.next < 0) {
+            out.append(indent, ' ');
+            out += '<' + item.Name();
+            if (!item.Text().empty())
+                out += ' ' + item.Text();
+            out += item.Count() == 0 ? "/>\n" : ">\n";
+        }
+        if (++top.next < item.Count()) {
+            open.push_back({&item[top.next], -1});
+            continue;
+        }
+        if (item.Count() > 0) {
+            out.append(indent, ' ');
+            out += "</" + item.Name() + ">\n";
+        }
+        open.pop_back();
     }
-    out += ">\n";
-    for (int i = 0; i < item.Count(); ++i)
-        WriteItem(item[i], depth + 1, out);
-    out.append(static_cast<std::size_t>(depth) * 2, ' ');
-    out += "</" + item.Name() + ">\n";
 }
 
 } // namespace
 
 std::string TfsXMLDocument::SaveToString() const {
     std::string out = "<?xml version=\"1.0\"?>\n";
-    WriteItem(root_, 0, out);
+    WriteItem(root_, out);
     return out;
 }
 

@@ -14,6 +14,7 @@ namespace rq::script {
 class TfsXMLItem {
 public:
     TfsXMLItem() = default;
+    ~TfsXMLItem();
     TfsXMLItem(const TfsXMLItem&) = delete;
     TfsXMLItem& operator=(const TfsXMLItem&) = delete;
 
@@ -32,7 +33,7 @@ public:
     TfsXMLItem& Add();
     // Appends a deep copy of item as the last child.
     TfsXMLItem& AddCopy(const TfsXMLItem& item);
-    void Clear() { items_.clear(); }
+    void Clear();
     // Index of the first child of that name (any case), -1 when none.
     int Find(std::string_view name) const;
     // The first child of that name, appended empty when there is none.

@@ -24,10 +24,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace rq::app {
@@ -168,18 +170,25 @@ TEST_F(Form1SavedForm, CancelledPromptWritesNothing) {
 }
 
 // The menu item runs the command under the top-level handler, which receives
-// the file failure; the previous file stays as it was.
-TEST_F(Form1SavedForm, UnwritableDirectoryKeepsTheOldFile) {
+// the file failure; the previous file stays as it was. A file size limit
+// below the envelope's size makes the write fail, as a full disk would.
+TEST_F(Form1SavedForm, FailedWriteKeepsTheOldFile) {
     save("k");
     const std::string previous = readFile(path());
-    std::filesystem::create_directory(path() + ".tmp"); // blocks the temporary file
     std::string shown;
     widgets::setUnhandledErrorHandler([&shown](const std::string& message) { shown = message; });
     set("Edit1", "new");
     user.answers.push_back("k");
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{16, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     forms->Form1().Kitltsmentse1->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
     widgets::setUnhandledErrorHandler(nullptr);
-    EXPECT_EQ(shown, "Cannot create file \"" + path() + "\". Is a directory.");
+    EXPECT_EQ(shown, "Cannot create file \"" + path() + "\". File too large.");
     EXPECT_EQ(readFile(path()), previous);
 }
 
@@ -231,6 +240,42 @@ TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {
     forms->Form1().Kitltttrlapbetltse1Click();
     EXPECT_EQ(caption, QString::fromUtf8("Információ"));
     EXPECT_EQ(message, QString::fromUtf8("Hibás jelszó!           ."));
+}
+
+// A pass phrase typed into the real prompt with characters that Windows-1250
+// lacks would become "?"s: it is refused with its message, nothing is written.
+TEST_F(Form1SavedForm, PassPhraseOutsideTheCodePageIsRefused) {
+    forms->Form1().SavedForm.user = nullptr;
+    onModal([](QWidget* prompt) {
+        auto* edit = prompt->findChild<QLineEdit*>(QStringLiteral("Edit"));
+        edit->setText(QString::fromUtf8("\xE5\xAF\x86\xE7\xA0\x81"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    try {
+        forms->Form1().Kitltsmentse1Click();
+        ADD_FAILURE() << "no failure";
+    } catch (const rq::base::Exception& e) {
+        EXPECT_EQ(e.what(), utf8ToCp1250("A jelszóban olyan karakter van, amelyet a program "
+                                         "nem tud kezelni: U+5BC6 U+7801"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(path()));
+}
+
+// Text put into a field past its guard (here by the program itself) that the
+// file cannot hold refuses the save with the characters named.
+TEST_F(Form1SavedForm, FieldTextOutsideTheCodePageRefusesTheSave) {
+    save("k");
+    const std::string previous = readFile(path());
+    set("Edit4", "Espa\xC3\xB1"
+                 "a \xF0\x9F\x98\x80");
+    try {
+        save("k");
+        ADD_FAILURE() << "no failure";
+    } catch (const rq::base::Exception& e) {
+        EXPECT_EQ(e.what(), utf8ToCp1250("Az űrlap mezőjében (Edit4) olyan karakter van, amelyet "
+                                         "a mentés nem tud tárolni: U+00F1 U+1F600"));
+    }
+    EXPECT_EQ(readFile(path()), previous);
 }
 
 // Without a directory of its own the window saves beside the program while

@@ -190,6 +190,9 @@ TEST(StrToDate, ParseTable) {
         {"1/", "error: '1/' is not a valid date"},
         {"1/2/2000/", "2000-01-02 00:00:00.000"},
         {"1/2/2000//", "error: '1/2/2000//' is not a valid date"},
+        {"1/1/9999", "9999-01-01 00:00:00.000"},
+        {"1/1/10000", "error: '1/1/10000' is not a valid date"},
+        {"00001/1/2000", "error: '00001/1/2000' is not a valid date"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(outcome([&] { return parsed(strToDate(c.text)); }), c.expected) << c.text;
@@ -249,6 +252,9 @@ TEST(StrToDateTime, ParseTable) {
         {"12/29/1899 6:00", "1899-12-29 06:00:00.000"},
         {"1/2/2000 25:00", "error: '1/2/2000 25:00' is not a valid date and time"},
         {"tomorrow", "error: 'tomorrow' is not a valid date and time"},
+        // Year 10000 is not year 1000 followed by a time of 0 o'clock.
+        {"1/1/10000", "error: '1/1/10000' is not a valid date and time"},
+        {"1/1/2000 12:00:00.12345", "error: '1/1/2000 12:00:00.12345' is not a valid date and time"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(outcome([&] { return parsed(strToDateTime(c.text)); }), c.expected) << c.text;

@@ -36,6 +36,15 @@ TEST(Text1250, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_FALSE(hasCp1250(0x4E00));
 }
 
+TEST(Text1250, CharactersOutsideTheCodePageAreNamedOnceEach) {
+    EXPECT_EQ(charactersOutside1250("\xE5\xAF\x86\xE7\xA0\x81 \xE5\xAF\x86"), U"\u5BC6\u7801");
+    EXPECT_EQ(charactersOutside1250("k\xC3\xB6nyvel\xC5\x91 \xE2\x82\xAC \xC5\x84"), U"");
+    EXPECT_EQ(charactersOutside1250("Espa\xC3\xB1"
+                                    "a \xF0\x9F\x98\x80 \xC3"),
+              U"\u00F1\U0001F600\uFFFD");
+    EXPECT_EQ(codePointNames(U"\u00F1\U0001F600"), "U+00F1 U+1F600");
+}
+
 TEST(Text1250, CopyAndPosCountFromOne) {
     EXPECT_EQ(copy1("abcdef", 2, 3), "bcd");
     EXPECT_EQ(copy1("abcdef", 0, 2), "ab");

@@ -122,11 +122,22 @@ public:
 
 // Files in memory. A step named in failAt fails with the reason "Disk full".
 class MemoryFileSystem : public FileSystem {
+    class HeldLock : public FileLock {
+    public:
+        explicit HeldLock(bool& locked) : locked_(locked) { locked_ = true; }
+        ~HeldLock() override { locked_ = false; }
+
+    private:
+        bool& locked_;
+    };
+
 public:
     enum class Step { None, Create, Write, Flush, Close, Rename, Read };
     std::map<std::string, std::string> files;
     Step failAt = Step::None;
-    int operations = 0; // calls that touch the files
+    int operations = 0;    // calls that touch the files
+    bool locked = false;   // the replacement lock is held
+    int unlockedSteps = 0; // creations and renames made without the lock
 
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     std::string ReadFile(const std::string& path) override {
@@ -134,9 +145,15 @@ public:
         check(Step::Read);
         return files.at(path);
     }
-    std::unique_ptr<WritableFile> CreateFile(const std::string& path) override;
+    std::unique_ptr<WritableFile> CreateTemporaryFile(const std::string& path,
+                                                      std::string& temporaryPath) override;
+    std::unique_ptr<FileLock> LockReplacement(const std::string&) override {
+        ++operations;
+        return std::make_unique<HeldLock>(locked);
+    }
     void RenameFile(const std::string& from, const std::string& to) override {
         ++operations;
+        unlockedSteps += locked ? 0 : 1;
         check(Step::Rename);
         files[to] = files.at(from);
         files.erase(from);
@@ -170,11 +187,14 @@ private:
     std::string path_;
 };
 
-inline std::unique_ptr<WritableFile> MemoryFileSystem::CreateFile(const std::string& path) {
+inline std::unique_ptr<WritableFile>
+MemoryFileSystem::CreateTemporaryFile(const std::string& path, std::string& temporaryPath) {
     ++operations;
+    unlockedSteps += locked ? 0 : 1;
     check(Step::Create);
-    files[path].clear();
-    return std::make_unique<MemoryFile>(*this, path);
+    temporaryPath = path + ".tmp";
+    files[temporaryPath].clear();
+    return std::make_unique<MemoryFile>(*this, temporaryPath);
 }
 
 } // namespace rq::certificate::testing

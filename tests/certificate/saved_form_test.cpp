@@ -107,6 +107,8 @@ TEST_F(SavedForm, SaveEnciphersTheFieldLinesBehindTheMarker) {
                                                         "PBNumEdit1_0\r\n"
                                                         "PBNumEdit2_0\r\n"));
     EXPECT_EQ(files.files.size(), 1u); // no temporary file left behind
+    EXPECT_EQ(files.unlockedSteps, 0); // written and renamed under the replacement lock
+    EXPECT_FALSE(files.locked);
     EXPECT_EQ(user.events, std::vector<std::string>{"ask:" + utf8ToCp1250("Kérek egy jelszót!")});
     EXPECT_EQ(file.Text(), envelope + "\r\n"); // the file buffer holds the envelope
 }
@@ -241,6 +243,39 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadFailure{"ShortEnvelope", "AAAA", false, "Invalid file format"},
                       LoadFailure{"EmptyFile", "", false, "Invalid file format"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A file cut anywhere (the 100, 64 and 44 characters among them) is
+// refused with the cipher's message for a damaged file and changes no field:
+// lengths that are not whole Base64 groups or cipher blocks, a closing block
+// that encryption cannot have written, a last line without its line break.
+TEST_F(SavedForm, CutFileIsRefusedAndChangesNoField) {
+    save("titok");
+    const std::string envelope = files.files[kPath];
+    ASSERT_GT(envelope.size(), 100u);
+    for (FakeText* f : {&edit1, &edit4, &edit5, &num1})
+        f->SetText("changed");
+    const auto before = values();
+    for (std::size_t length = 0; length < envelope.size(); ++length) {
+        files.files[kPath] = envelope.substr(0, length);
+        user.events.clear();
+        try {
+            load("titok");
+            ADD_FAILURE() << "loaded when cut to " << length;
+        } catch (const rq::base::Exception& e) {
+            EXPECT_STREQ(e.what(), "Invalid file format") << "cut to " << length;
+        }
+        EXPECT_EQ(values(), before) << "cut to " << length;
+        EXPECT_EQ(user.events.size(), 1u) << "cut to " << length; // the prompt, no message
+    }
+}
+
+TEST_F(SavedForm, PaddingInsideTheEnvelopeIsDamage) {
+    save("titok");
+    std::string envelope = files.files[kPath];
+    envelope.replace(8, 4, "AA==");
+    files.files[kPath] = envelope;
+    EXPECT_THROW(load("titok"), rq::crypto::ECipherException);
+}
 
 TEST_F(SavedForm, UnknownNamesAndAnEmptyFormChangeNothing) {
     const auto before = values();

@@ -59,6 +59,11 @@ const ExprCase kExpressions[] = {
     {"BigLiteral", "10000000000", "10000000000 (20)"},
     {"NullConstant", "Null", " (1)"},
     {"ShiftAndXor", "(1 shl 4) xor 3", "19 (20)"}, // literals are 64-bit integers
+    {"LargestHexLiteral", "$7FFFFFFFFFFFFFFF", "9223372036854775807 (20)"},
+    {"DecimalBeyond64BitsIsReal", "99999999999999999999", "1E20 (5)"},
+    {"RealLiteralBelowRangeIsZero", "1e-99999 + 1", "1 (5)"},
+    {"FractionBelowRange", "0.000001e-330 * 2", "0 (5)"},
+    {"LargestCharCode", "#255 + #$FF", "\xFF\xFF (256)"},
     {"Float", "2.5e1", "25 (5)"},
 };
 
@@ -126,6 +131,17 @@ const ErrorCase kErrors[] = {
      {"var a: array[100000, 100000] of Integer; begin end."},
      "1:28: Array is too large"},
     {"SyntaxErrorFirst", {"begin", "  x := ;", "end."}, "2:8: Expression expected"},
+    // Literals out of range are errors, not some other value.
+    {"RealLiteralTooLarge",
+     {"var x: Extended; begin x := 1e99999 + 1 end."},
+     "1:36: '1e99999' is not a valid floating point value"},
+    {"HexLiteralBeyond64Bits",
+     {"var x: Integer; begin x := $FFFFFFFFFFFFFFFF end."},
+     "1:45: '$FFFFFFFFFFFFFFFF' is not a valid integer value"},
+    {"CharCodeBeyondOneByte",
+     {"var s: String; begin s := #99999999999 end."},
+     "1:27: Expression expected"},
+    {"CharCodeAfterAString", {"var s: String; begin s := 'a'#256 end."}, "1:30: ';' expected"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Script, CompileErrorTest, testing::ValuesIn(kErrors),

@@ -52,5 +52,31 @@ TEST(XMLDocumentTest, FindItemAddsMissingChild) {
     EXPECT_EQ(item.Count(), 1);
 }
 
+// A document nested 100 000 deep (what a script may read from any file) is
+// read, written, copied and released without recursion.
+TEST(XMLDocumentTest, DeepDocumentsNeedNoStack) {
+    constexpr int kDepth = 100000;
+    std::string text = "<?xml version=\"1.0\"?>";
+    for (int i = 0; i < kDepth; ++i)
+        text += "<a>";
+    text += "<b/>";
+    for (int i = 0; i < kDepth; ++i)
+        text += "</a>";
+    {
+        TfsXMLDocument doc;
+        doc.LoadFromString(text);
+        const std::string saved = doc.SaveToString();
+        EXPECT_EQ(saved.substr(0, 26), "<?xml version=\"1.0\"?>\n<a>\n");
+        EXPECT_NE(saved.find("<b/>"), std::string::npos);
+        TfsXMLItem copy;
+        copy.AddCopy(doc.Root());
+        EXPECT_EQ(copy.Count(), 1);
+        doc.Root().Clear();
+        EXPECT_EQ(doc.Root().Count(), 0);
+        doc.LoadFromString(text);
+    }
+    SUCCEED();
+}
+
 } // namespace
 } // namespace rq::script

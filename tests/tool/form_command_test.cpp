@@ -84,5 +84,46 @@ TEST_F(ToolForm, MalformedArgumentsAreUsageErrors) {
     EXPECT_EQ(runTool({"form", "print"}).exitCode, 64);
 }
 
+// Bad input on the form command: each ends with its message and a failure
+// status, and nothing is written or read as if it had worked.
+TEST_F(ToolForm, TextTheFileCannotHoldWritesNothing) {
+    const auto phrase = runTool({"form", "save", "--dir", dir(), "--pass", "\xF0\x9F\x98\x80"});
+    EXPECT_EQ(phrase.exitCode, 1);
+    EXPECT_EQ(phrase.err, "A jelsz\xC3\xB3"
+                          "ban olyan karakter van, amelyet a program nem tud "
+                          "kezelni: U+1F600\n");
+    const auto field = runTool({"form", "save", "--dir", dir(), "--pass", "k", "--set",
+                                "Edit7=ma\xC3\xB1"
+                                "ana"});
+    EXPECT_EQ(field.exitCode, 1);
+    EXPECT_NE(field.err.find("(Edit7)"), std::string::npos) << field.err;
+    EXPECT_NE(field.err.find("U+00F1"), std::string::npos) << field.err;
+    const auto tooLong = runTool({"form", "save", "--dir", dir(), "--pass", "k", "--set",
+                                  "Edit7=" + std::string(40000, 'x')});
+    EXPECT_EQ(tooLong.exitCode, 64);
+    EXPECT_NE(tooLong.err.find("Edit7 takes at most 32767 characters"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "RQ0612.txt"));
+}
+
+TEST_F(ToolForm, CutFileIsRefusedAsDamaged) {
+    ASSERT_EQ(runTool({"form", "save", "--dir", dir(), "--pass", "k", "--set",
+                       "Edit3=Kov\xC3\xA1"
+                       "cs"})
+                  .exitCode,
+              0);
+    std::string envelope;
+    {
+        std::ifstream in(dir_ / "RQ0612.txt", std::ios::binary);
+        std::getline(in, envelope);
+    }
+    for (const std::size_t length : {100u, 64u, 44u}) {
+        std::ofstream(dir_ / "RQ0612.txt", std::ios::binary) << envelope.substr(0, length);
+        const auto loaded = runTool({"form", "load", "--dir", dir(), "--pass", "k"});
+        EXPECT_EQ(loaded.exitCode, 1) << length;
+        EXPECT_EQ(loaded.err, "Invalid file format\n") << length;
+        EXPECT_EQ(loaded.out, "") << length;
+    }
+}
+
 } // namespace
 } // namespace rq::tool::test

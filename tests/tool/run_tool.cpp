@@ -3,6 +3,7 @@
 #include "run_tool.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,6 +41,15 @@ ToolResult run(const std::string& prefix, const std::vector<std::string>& args,
         in << input;
     }
     std::string command = prefix + quoted(RQ_TOOL_PATH);
+    // Without a session (CI, a root shell) Qt warns on standard error that
+    // XDG_RUNTIME_DIR is unset, which tests comparing the error text would
+    // take for the tool's output: the child gets a private one.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        const auto runtime = dir / "runtime";
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        command = "XDG_RUNTIME_DIR=" + quoted(runtime.string()) + ' ' + command;
+    }
     for (const auto& arg : args)
         command += ' ' + quoted(arg);
     command += " <" + quoted((dir / "in").string()) + " >" + quoted((dir / "out").string()) +

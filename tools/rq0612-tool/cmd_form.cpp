@@ -87,24 +87,31 @@ int runForm(const Args& args) {
 
     OffscreenProgram program;
     auto& form = program.Form1();
-    CommandLineUser user(rq::base::utf8ToCp1250(*parsed.passPhrase));
-    form.SavedForm.user = &user;
-    form.SavedForm.directory = parsed.directory;
-    for (const auto& [name, value] : parsed.fields) {
-        QLineEdit* field = form.FindField(QString::fromStdString(name));
-        if (!field)
-            return usageError("form", "no input field named " + name);
-        field->setText(QString::fromStdString(value));
-    }
     try {
+        CommandLineUser user(rq::certificate::passPhraseFromUtf8(*parsed.passPhrase));
+        form.SavedForm.user = &user;
+        form.SavedForm.directory = parsed.directory;
+        for (const auto& [name, value] : parsed.fields) {
+            QLineEdit* field = form.FindField(QString::fromStdString(name));
+            if (!field)
+                return usageError("form", "no input field named " + name);
+            const QString text = QString::fromStdString(value);
+            // The field would cut a longer value without a word.
+            if (text.size() > field->maxLength())
+                return usageError("form", name + " takes at most " +
+                                              std::to_string(field->maxLength()) + " characters");
+            field->setText(text);
+        }
         saving ? form.Kitltsmentse1Click() : form.Kitltttrlapbetltse1Click();
+        form.SavedForm.user = nullptr;
+        if (user.message) {
+            std::cerr << rq::base::cp1250ToUtf8(*user.message) << '\n';
+            return kReported;
+        }
     } catch (const std::exception& e) {
+        form.SavedForm.user = nullptr;
         std::cerr << rq::base::cp1250ToUtf8(e.what()) << '\n';
         return 1;
-    }
-    if (user.message) {
-        std::cerr << rq::base::cp1250ToUtf8(*user.message) << '\n';
-        return kReported;
     }
     if (!saving)
         printFields(form);

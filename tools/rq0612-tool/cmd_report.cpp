@@ -1,6 +1,7 @@
 // rq0612-tool report: report documents on the command line. The
 // sub-subcommands form a table so that more can be added as entries.
 #include "command.h"
+#include "stop_request.h"
 
 #include "base/exceptions.h"
 #include "base/text1250.h"
@@ -10,6 +11,7 @@
 #include "report/model/report.h"
 #include "report/preview/preview_pages.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iostream>
@@ -77,17 +79,30 @@ int runTree(const Args& args) {
     return 0;
 }
 
-// report prepare REPORT.xml [--var NAME=VALUE]... --ppg FILE: the host
-// callback answers exactly the given names (compared as written) with their
-// values as strings; every other name is declined. The error box stays
-// silent: a failed run prints the error lines and writes no file.
+// report prepare REPORT.xml [--var NAME=VALUE]... [--timeout SECONDS]
+// [--allow-files] --ppg FILE: the host callback answers exactly the given
+// names (compared as written) with their values as strings; every other
+// name is declined. The error box stays silent: a failed run prints the
+// error lines and writes no file. A report document comes from outside, so
+// its scripts get no file access unless --allow-files is given; the time
+// limit and Ctrl+C stop its scripts, and the run then writes no file.
 struct PrepareArgs {
     std::string report;
     std::map<std::string, std::string> variables; // Windows-1250
     std::string ppg;
+    double timeout = 0; // seconds, 0 for none
+    bool allowFiles = false;
 };
 
-bool parsePrepareArgs(const Args& args, PrepareArgs& out) {
+bool parsePrepareArgs(const Args& given, PrepareArgs& out) {
+    Args args = given;
+    if (!takeTimeout(args, out.timeout))
+        return false;
+    if (const auto flag = std::find(args.begin(), args.end(), "--allow-files");
+        flag != args.end()) {
+        out.allowFiles = true;
+        args.erase(flag);
+    }
     if (args.empty() || args[0].starts_with("--"))
         return false;
     out.report = args[0];
@@ -109,7 +124,7 @@ int runPrepare(const Args& args) {
     PrepareArgs parsed;
     if (!parsePrepareArgs(args, parsed))
         return usageError("report", "usage: report prepare REPORT.xml [--var NAME=VALUE]... "
-                                    "--ppg FILE");
+                                    "[--timeout SECONDS] [--allow-files] --ppg FILE");
     TfrxReport report;
     if (!loadReport({parsed.report}, report))
         return 1;
@@ -119,7 +134,15 @@ int runPrepare(const Args& args) {
         if (const auto found = parsed.variables.find(name); found != parsed.variables.end())
             value = found->second;
     };
-    if (!report.Prepare(true)) {
+    engine.BaseScript().SetFileAccess(parsed.allowFiles);
+    const StopRequest stop(parsed.timeout);
+    engine.BaseScript().SetStopRequest(&stop.Flag());
+    const bool prepared = report.Prepare(true);
+    if (const std::string reason = stop.Reason(); !reason.empty()) {
+        std::cerr << "rq0612-tool report prepare: " << reason << '\n';
+        return 1;
+    }
+    if (!prepared) {
         for (const std::string& line : report.Errors().Items())
             std::cerr << base::cp1250ToUtf8(line) << '\n';
         return 1;
@@ -160,7 +183,7 @@ int runReport(const Args& args) {
 
 const ToolCommand kReport({"report",
                            "roundtrip|tree [FILE] | prepare REPORT.xml [--var NAME=VALUE]... "
-                           "--ppg FILE",
+                           "[--timeout SECONDS] [--allow-files] --ppg FILE",
                            "read a report document; write it back (roundtrip), list its "
                            "objects with bounds and visibility (tree), or prepare it with the "
                            "given variables and save the prepared pages (prepare)",

@@ -3,6 +3,7 @@
 // of a report runtime.
 #include "command.h"
 #include "script_run.h"
+#include "stop_request.h"
 
 #include "report/scripting/report_runtime.h"
 #include "script/script.h"
@@ -31,9 +32,11 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-int runRun(const Args& args) {
-    if (args.size() != 1)
-        return usageError("run", "expects one script file");
+int runRun(const Args& given) {
+    Args args = given;
+    double seconds = 0;
+    if (!takeTimeout(args, seconds) || args.size() != 1)
+        return usageError("run", "expects [--timeout SECONDS] and one script file");
     std::ifstream file(args[0], std::ios::binary);
     if (!file) {
         std::cerr << "rq0612-tool run: cannot open " << args[0] << '\n';
@@ -46,10 +49,20 @@ int runRun(const Args& args) {
     script.Lines = splitLines(text.str());
     if (!script.Compile())
         return reportCompileError(script);
-    return runGuarded([&] { script.Execute(); });
+    const StopRequest stop(seconds);
+    script.SetStopRequest(&stop.Flag());
+    const int status = runGuarded([&] { script.Execute(); });
+    if (const std::string reason = stop.Reason(); !reason.empty()) {
+        std::cerr << "rq0612-tool run: " << reason << '\n';
+        return 1;
+    }
+    return status;
 }
 
-const ToolCommand kRun({"run", "FILE", "compile and execute a PascalScript program", runRun});
+const ToolCommand kRun({"run", "[--timeout SECONDS] FILE",
+                        "compile and execute a PascalScript program (Ctrl+C or the time "
+                        "limit stops it with status 1)",
+                        runRun});
 
 } // namespace
 } // namespace rq::tool

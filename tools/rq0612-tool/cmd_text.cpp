@@ -13,6 +13,7 @@
 
 #include <QGuiApplication>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -45,10 +46,12 @@ struct TextOptions {
     std::string png;
 };
 
+// A number option: finite and small enough to become whole device pixels;
+// whether the layout can use it is the layout's to say.
 std::optional<long double> number(const std::string& text) {
     char* end = nullptr;
     const long double value = std::strtold(text.c_str(), &end);
-    if (text.empty() || *end != '\0')
+    if (text.empty() || *end != '\0' || !(std::fabs(value) <= 2147483647.0L))
         return std::nullopt;
     return value;
 }

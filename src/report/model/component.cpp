@@ -11,23 +11,26 @@
 #include <stdexcept>
 
 namespace rq::report::model {
-namespace {
+namespace {} // namespace
 
-// Destroys a subtree children first without recursing, so that arbitrarily
-// deep trees (read from outside input) cannot exhaust the stack.
-void destroyTree(std::unique_ptr<TfrxComponent> root) {
+// Destroys a subtree children first, the first child first, without
+// recursing, so that arbitrarily deep trees (read from outside input) cannot
+// exhaust the stack. Each object's children are taken out at once, so a page
+// of n objects goes in linear time.
+void TfrxComponent::destroyTree(std::unique_ptr<TfrxComponent> root) {
     std::vector<std::unique_ptr<TfrxComponent>> work;
     work.push_back(std::move(root));
     while (!work.empty()) {
         TfrxComponent* top = work.back().get();
-        if (top->Count() == 0)
+        if (top->objects_.empty()) {
             work.pop_back();
-        else
-            work.push_back(top->Objects(0)->Detach());
+            continue;
+        }
+        std::vector<std::unique_ptr<TfrxComponent>> children = top->takeChildren();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            work.push_back(std::move(*it));
     }
 }
-
-} // namespace
 
 const ClassInfo& TfrxComponent::StaticClass() {
     using C = TfrxComponent;
@@ -54,20 +57,39 @@ void TfrxComponent::adopt(std::unique_ptr<TfrxComponent> child) {
     TfrxComponent* raw = child.get();
     objects_.push_back(std::move(child));
     raw->parent_ = this;
+    if (report_ != nullptr && raw->report_ != raw)
+        raw->setTreeReport(report_);
     if (raw->parentFont_)
         raw->SetParentFont(true);
 }
 
 std::unique_ptr<TfrxComponent> TfrxComponent::takeChild(TfrxComponent* child) {
-    for (auto it = objects_.begin(); it != objects_.end(); ++it) {
+    // The last child is searched first: objects are mostly taken out in
+    // reverse order of their creation, or all at once by takeChildren.
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
         if (it->get() == child) {
+            if (report_ != nullptr && child->report_ != child)
+                child->setTreeReport(nullptr);
             std::unique_ptr<TfrxComponent> owned = std::move(*it);
-            objects_.erase(it);
+            objects_.erase(std::next(it).base());
             owned->parent_ = nullptr;
             return owned;
         }
     }
     return nullptr;
+}
+
+std::vector<std::unique_ptr<TfrxComponent>> TfrxComponent::takeChildren() {
+    if (report_ != nullptr) {
+        for (auto& child : objects_)
+            if (child->report_ != child.get())
+                child->setTreeReport(nullptr);
+    }
+    std::vector<std::unique_ptr<TfrxComponent>> children = std::move(objects_);
+    objects_.clear();
+    for (auto& child : children)
+        child->parent_ = nullptr;
+    return children;
 }
 
 void TfrxComponent::SetParent(TfrxComponent* p) {
@@ -92,8 +114,8 @@ void TfrxComponent::Free(TfrxComponent* object) {
 }
 
 void TfrxComponent::Clear() {
-    while (!objects_.empty())
-        destroyTree(objects_.front()->Detach());
+    for (auto& child : takeChildren())
+        destroyTree(std::move(child));
 }
 
 std::vector<TfrxComponent*> TfrxComponent::AllObjects() const {
@@ -111,6 +133,13 @@ std::vector<TfrxComponent*> TfrxComponent::AllObjects() const {
 }
 
 TfrxComponent* TfrxComponent::ObjectByName(std::string_view name) const {
+    // A report answers from its index; only a name that several objects
+    // share needs the walk that finds the first of them.
+    if (const auto* report = dynamic_cast<const TfrxReport*>(this); report && !name.empty()) {
+        const std::size_t count = report->names_.count(name);
+        if (count < 2)
+            return count == 0 ? nullptr : report->names_.any(name);
+    }
     for (TfrxComponent* c : AllObjects()) {
         if (base::sameText(c->name_, name))
             return c;
@@ -127,11 +156,22 @@ TfrxReportPage* TfrxComponent::Page() const {
 }
 
 TfrxReport* TfrxComponent::Report() const {
-    for (const TfrxComponent* c = this; c; c = c->parent_) {
-        if (auto* report = dynamic_cast<const TfrxReport*>(c))
-            return const_cast<TfrxReport*>(report);
+    return report_;
+}
+
+void TfrxComponent::setTreeReport(TfrxReport* report) {
+    std::vector<TfrxComponent*> work{this};
+    while (!work.empty()) {
+        TfrxComponent* c = work.back();
+        work.pop_back();
+        if (c->report_ != nullptr)
+            c->report_->names_.remove(c->name_, c);
+        c->report_ = report;
+        if (report != nullptr)
+            report->names_.add(c->name_, c);
+        for (auto& child : c->objects_)
+            work.push_back(child.get());
     }
-    return nullptr;
 }
 
 Extended TfrxComponent::AbsLeft() const {
@@ -155,14 +195,19 @@ ComponentRef TfrxComponent::Ref() {
 }
 
 void TfrxComponent::SetName(const std::string& value) {
-    if (!value.empty()) {
-        if (TfrxReport* report = Report()) {
-            TfrxComponent* other = report->ObjectByName(value);
-            if (other && other != this)
-                throw base::Exception("prDupl");
-        }
+    TfrxReport* report = Report();
+    if (!value.empty() && report) {
+        TfrxComponent* other = report->ObjectByName(value);
+        if (other && other != this)
+            throw base::Exception("prDupl");
     }
+    // The report's own name is not among its objects.
+    const bool indexed = report && report != this;
+    if (indexed)
+        report->names_.remove(name_, this);
     name_ = value;
+    if (indexed)
+        report->names_.add(name_, this);
 }
 
 bool TfrxComponent::moveRestricted() const {

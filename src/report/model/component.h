@@ -144,14 +144,25 @@ public:
 protected:
     bool fullSerialize_ = false;
 
+    friend class TfrxReport; // a report is its own root
+
 private:
     void adopt(std::unique_ptr<TfrxComponent> child);
     std::unique_ptr<TfrxComponent> takeChild(TfrxComponent* child);
+    // All children at once, in order, each without its parent.
+    std::vector<std::unique_ptr<TfrxComponent>> takeChildren();
+    static void destroyTree(std::unique_ptr<TfrxComponent> root);
+    // Makes report (null: none) the report of this object and its
+    // descendants, moving their names into its index.
+    void setTreeReport(TfrxReport* report);
     bool moveRestricted() const;
     bool sizeRestricted() const;
 
     std::vector<std::unique_ptr<TfrxComponent>> objects_;
     TfrxComponent* parent_ = nullptr;
+    // The root report, kept as objects are attached and detached, so that
+    // finding it costs nothing however deep the object sits.
+    TfrxReport* report_ = nullptr;
     Bounds bounds_;
     TFont font_;
     bool parentFont_ = true;

@@ -45,7 +45,12 @@ const ClassInfo& TfrxReport::StaticClass() {
 }
 
 TfrxReport::TfrxReport() {
+    report_ = this;
     TfrxReport::Clear();
+}
+
+TfrxReport::~TfrxReport() {
+    TfrxComponent::Clear();
 }
 
 TfrxReportPage* TfrxReport::Pages(int index) const {

@@ -5,6 +5,7 @@
 
 #include "report/model/collections.h"
 #include "report/model/component.h"
+#include "report/model/name_index.h"
 #include "report/model/options.h"
 #include "report/model/sorted_list.h"
 #include "report/model/strings.h"
@@ -34,6 +35,8 @@ public:
     std::string Description() const override { return "obReport"; }
 
     TfrxReport();
+    // Releases the objects while the name index they are listed in still lives.
+    ~TfrxReport() override;
 
     int PagesCount() const { return Count(); }
     TfrxReportPage* Pages(int index) const;
@@ -114,6 +117,9 @@ public:
     void ReadDefinedData(std::string_view data) override;
 
 private:
+    friend class TfrxComponent; // keeps names_ as the tree changes
+
+    NameIndex names_; // every object below the report by name
     std::string dataSetName_;
     bool dotMatrixReport_ = false;
     TfrxEngineOptions engineOptions_;

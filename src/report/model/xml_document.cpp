@@ -39,7 +39,9 @@ void TfrxXMLDocument::LoadFromStream(std::istream& stream, bool allowPartialLoad
     std::string tag;
     if (!reader.nextTag(tag) || !tag.starts_with("?xml"))
         raiseInvalidFileFormat();
-    reader.readElement(root_, allowPartialLoading ? this : nullptr);
+    // A document is its one root element; a header alone is no document.
+    if (!reader.readElement(root_, allowPartialLoading ? this : nullptr))
+        raiseInvalidFileFormat();
 }
 
 std::fstream& TfrxXMLDocument::tempStream() {

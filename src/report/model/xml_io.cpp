@@ -3,6 +3,8 @@
 
 #include "base/text1250.h"
 
+#include <algorithm>
+
 namespace rq::report::model {
 namespace {
 
@@ -37,9 +39,13 @@ void XmlWriter::flush() {
     buffer_.clear();
 }
 
+// Two blanks a level; levels deeper than any report has (only outside input
+// nests so deep) share one column, so that the text stays linear in the
+// document's size.
 void XmlWriter::lineStart(int level) {
+    constexpr int kMaxIndentLevels = 64;
     if (autoIndent_)
-        put(std::string(static_cast<std::size_t>(level) * 2, ' '));
+        put(std::string(static_cast<std::size_t>(std::min(level, kMaxIndentLevels)) * 2, ' '));
 }
 
 void XmlWriter::lineEnd() {
@@ -200,7 +206,11 @@ bool XmlReader::readElement(TfrxXMLItem& item, TfrxXMLDocument* unload) {
         if (stack.empty())
             return true;
     }
-    return !stack.empty();
+    // A document cut short leaves elements open: what was read of them is
+    // not the document, so nothing of it may pass for a loaded report.
+    if (!stack.empty())
+        raiseInvalidFileFormat();
+    return false;
 }
 
 } // namespace rq::report::model

@@ -44,7 +44,8 @@ public:
     // of stream inside one.
     bool nextTag(std::string& tag);
     // Reads one element (and its children) into item. Returns false when
-    // the stream ended before any element. With unload set, elements
+    // the stream ended before any element; "Invalid file format" when it
+    // ends inside one (an element left unclosed). With unload set, elements
     // marked ld="0" are handed to it as soon as they are complete.
     bool readElement(TfrxXMLItem& item, TfrxXMLDocument* unload = nullptr);
 

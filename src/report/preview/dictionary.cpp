@@ -1,37 +1,35 @@
-// The alias table: binary search over the sorted aliases, the halving
-// search for a free number.
+// The alias table: a case-insensitive ordered map of aliases, the halving
+// search for a free number with memory of the runs of taken numbers.
 #include "report/preview/dictionary.h"
 
 #include "base/text1250.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace rq::report::preview {
 
-std::vector<TfrxDictionary::Entry>::const_iterator
-TfrxDictionary::lowerBound(std::string_view alias) const {
-    return std::lower_bound(
-        aliases_.begin(), aliases_.end(), alias,
-        [](const Entry& e, std::string_view a) { return base::compareText(e.alias, a) < 0; });
+bool TfrxDictionary::CaseLess::operator()(std::string_view a, std::string_view b) const {
+    return base::compareText(a, b) < 0;
 }
 
 void TfrxDictionary::Add(const std::string& alias, std::string fullName,
                          model::TfrxComponent* object, std::string baseText) {
-    const auto at = lowerBound(alias);
     sources_.push_back({std::move(fullName), object, std::move(baseText)});
-    aliases_.insert(at, {alias, static_cast<int>(sources_.size()) - 1});
+    aliases_.emplace(alias, static_cast<int>(sources_.size()) - 1);
 }
 
 void TfrxDictionary::Clear() {
     aliases_.clear();
     sources_.clear();
+    ordered_.clear();
+    takenUpTo_.clear();
 }
 
 const TfrxDictionary::Source* TfrxDictionary::Find(std::string_view alias) const {
-    const auto at = lowerBound(alias);
-    if (at == aliases_.end() || !base::sameText(at->alias, alias))
+    const auto at = aliases_.find(alias);
+    if (at == aliases_.end())
         return nullptr;
-    return &sources_[static_cast<std::size_t>(at->source)];
+    return &sources_[static_cast<std::size_t>(at->second)];
 }
 
 model::TfrxComponent* TfrxDictionary::GetObject(std::string_view alias) const {
@@ -44,12 +42,21 @@ std::string TfrxDictionary::GetRealName(std::string_view alias) const {
     return s ? s->fullName : std::string();
 }
 
+const std::vector<TfrxDictionary::Entry>& TfrxDictionary::ordered() const {
+    if (ordered_.size() != aliases_.size()) {
+        ordered_.clear();
+        for (const auto& [alias, source] : aliases_)
+            ordered_.push_back({alias, source});
+    }
+    return ordered_;
+}
+
 const std::string& TfrxDictionary::Alias(int index) const {
-    return aliases_[static_cast<std::size_t>(index)].alias;
+    return ordered()[static_cast<std::size_t>(index)].alias;
 }
 
 const TfrxDictionary::Source& TfrxDictionary::SourceAt(int index) const {
-    return sources_[static_cast<std::size_t>(aliases_[static_cast<std::size_t>(index)].source)];
+    return sources_[static_cast<std::size_t>(ordered()[static_cast<std::size_t>(index)].source)];
 }
 
 std::string TfrxDictionary::CreateUniqueName(std::string_view prefix) const {
@@ -57,8 +64,14 @@ std::string TfrxDictionary::CreateUniqueName(std::string_view prefix) const {
     int k = 10000;
     while (k > 1 && !Find(name(k)))
         k /= 2;
-    while (Find(name(k)))
-        ++k;
+    std::vector<std::string> walked; // taken aliases passed on the way
+    while (Find(name(k))) {
+        walked.push_back(base::upperCase(name(k)));
+        const auto known = takenUpTo_.find(walked.back());
+        k = known == takenUpTo_.end() ? k + 1 : known->second;
+    }
+    for (const std::string& alias : walked)
+        takenUpTo_[alias] = k;
     return name(k);
 }
 

@@ -6,8 +6,10 @@
 
 #include "report/model/component.h"
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace rq::report::preview {
@@ -46,15 +48,26 @@ public:
     std::string CreateUniqueName(std::string_view prefix) const;
 
 private:
+    struct CaseLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
     struct Entry {
         std::string alias;
         int source; // index into sources_
     };
-    // Position of the first alias not less than the given one.
-    std::vector<Entry>::const_iterator lowerBound(std::string_view alias) const;
+    // The aliases in order as a list, rebuilt after additions when asked by index.
+    const std::vector<Entry>& ordered() const;
 
-    std::vector<Entry> aliases_; // sorted, case-insensitive
+    std::map<std::string, int, CaseLess> aliases_; // alias -> index into sources_
     std::vector<Source> sources_;
+    mutable std::vector<Entry> ordered_; // aliases_ as a list; stale when shorter
+    // Upper-cased alias -> a number above it such that every number from the
+    // alias's own up to below that one is taken with the same prefix.
+    // Aliases are only ever added (Clear resets everything), so a run found
+    // taken stays taken, and CreateUniqueName need not walk it again: giving
+    // n objects their aliases stays O(n log n).
+    mutable std::unordered_map<std::string, int> takenUpTo_;
 };
 
 } // namespace rq::report::preview

@@ -6,10 +6,11 @@
 #include "report/model/serializer.h"
 
 #include "base/exceptions.h"
+#include "base/private_file.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
 namespace rq::report::preview {
 
@@ -29,14 +30,16 @@ void TfrxPreviewPages::SaveToStream(std::ostream& stream) {
     document_.SaveToStream(stream);
 }
 
+// The prepared pages carry the form's personal data: the file is private to
+// its owner (see base/private_file.h).
 void TfrxPreviewPages::SaveToFile(const std::string& fileName) {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file)
+    std::ostringstream text;
+    SaveToStream(text);
+    const int fd = base::openPrivateFile(fileName);
+    if (fd < 0)
         base::raiseCannotCreateFile(fileName, std::strerror(errno));
-    SaveToStream(file);
-    file.flush();
     // A full disk must not pass for a saved report.
-    if (!file)
+    if (!base::writeAllAndClose(fd, text.view()))
         raiseStreamWrite();
 }
 

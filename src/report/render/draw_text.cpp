@@ -5,6 +5,7 @@
 
 #include "base/letter_case.h"
 
+#include "report/render/layout_limits.h"
 #include "report/render/rounding.h"
 #include "report/render/syllable_breaks.h"
 
@@ -33,6 +34,7 @@ void TfrxDrawText::Release() {
 }
 
 void TfrxDrawText::UseFont(const CanvasFont& font) {
+    checkFontSize(font.size());
     fontSize_ = font.size();
     CanvasFont& m = measuring_->font();
     m.name = font.name;
@@ -55,6 +57,9 @@ void TfrxDrawText::SetLayoutOptions(bool wordWrap, bool htmlTags, int rotation, 
 
 void TfrxDrawText::SetSpacing(long double paragraphGap, long double charSpacing,
                               long double lineSpacing) {
+    checkLayoutLength("Paragraph gap", paragraphGap);
+    checkLayoutLength("Character spacing", charSpacing);
+    checkLayoutLength("Line spacing", lineSpacing);
     paragraphGap_ = paragraphGap;
     charSpacing_ = charSpacing;
     lineSpacing_ = lineSpacing;
@@ -62,6 +67,11 @@ void TfrxDrawText::SetSpacing(long double paragraphGap, long double charSpacing,
 
 void TfrxDrawText::SetBounds(long double scaleX, long double scaleY, const Rect& textRect,
                              const Rect& deviceRect) {
+    checkLayoutScale(scaleX);
+    checkLayoutScale(scaleY);
+    for (const Rect& r : {textRect, deviceRect})
+        for (int edge : {r.left, r.top, r.right, r.bottom})
+            checkLayoutLength("Text box edge", edge);
     scaleX_ = scaleX;
     scaleY_ = scaleY;
     textRect_ = textRect;
@@ -204,6 +214,7 @@ int TfrxDrawText::MeasureLine(std::string_view line, int charSpacing, std::size_
                               Canvas& canvas, bool cumulative) {
     if (line.empty())
         return 0;
+    checkLineWidth(line.size(), canvas.font().height, charSpacing);
     if (advances_.size() < line.size())
         advances_.resize(line.size());
     static const TfrxHTMLTags kNone;

@@ -37,6 +37,8 @@ long double TfrxDrawText::LinesWidth() {
 
 long double TfrxDrawText::SpareHeight() const {
     const long double pitch = LinePitch();
+    if (pitch <= 0)
+        return 0; // lines that take no height leave nothing spare
     const long double available = textRect_.bottom - textRect_.top + 1;
     const long double whole = std::trunc(available / pitch);
     if (whole == 0)
@@ -49,9 +51,11 @@ std::string TfrxDrawText::OverflowText() {
     if (lines_.empty())
         return {};
     const long double available = textRect_.bottom - textRect_.top + 1;
+    const long double pitch = LinePitch();
+    // Lines that take no height (a zero font with no spacing) all fit.
+    const long double whole = pitch <= 0 ? lines_.size() : std::trunc(available / pitch);
     const auto fitting =
-        std::min(static_cast<std::size_t>(std::max(0.0L, std::trunc(available / LinePitch()))),
-                 lines_.size());
+        static_cast<std::size_t>(std::clamp(whole, 0.0L, static_cast<long double>(lines_.size())));
     const auto& lists = tags_.lines();
     if (fitting >= lists.size())
         return {};

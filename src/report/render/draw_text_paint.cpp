@@ -4,6 +4,7 @@
 #include "base/rounding.h"
 #include "report/render/distribute.h"
 #include "report/render/draw_text.h"
+#include "report/render/layout_limits.h"
 #include "report/render/rounding.h"
 
 #include <cmath>
@@ -82,8 +83,11 @@ std::vector<int> TfrxDrawText::lineSteps(Canvas& canvas, int& blockHeight) {
     const int deviceHeight = std::abs(canvas.font().height);
     const long double h600 = std::abs(measuring_->font().height);
     const long double k = static_cast<long double>(MeasureDpi) / canvas.dpiY();
-    blockHeight = canvas.isPrinter() ? base::roundToInt(n * (lineSpacing_ * scaleY_ + h600 / k))
-                                     : base::roundToInt(n * (lineSpacing_ + h600 / k) * scaleY_);
+    const long double block = canvas.isPrinter() ? n * (lineSpacing_ * scaleY_ + h600 / k)
+                                                 : n * (lineSpacing_ + h600 / k) * scaleY_;
+    checkBlockHeight(block);
+    checkBlockHeight(n * (std::fabs(lineSpacing_ * scaleY_) + deviceHeight));
+    blockHeight = base::roundToInt(block);
     const int step = base::roundToInt(lineSpacing_ * scaleY_) + deviceHeight;
     std::vector<int> steps(lines_.size() - 1, step);
     spreadCorrection(steps, blockHeight - static_cast<int>(lines_.size()) * step);

@@ -8,6 +8,7 @@
 #include "report/model/report.h"
 #include "report/model/serializer.h"
 
+#include "base/exceptions.h"
 #include "base/format_settings.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,22 @@ TEST(SerializerRoundTrip, SaveLoadSaveGivesIdenticalBytes) {
     ASSERT_EQ(copy.Styles().Count(), 1);
     EXPECT_EQ(copy.Styles().Items(0).Font.Name(), "Tahoma");
     EXPECT_EQ(copy.Pages(0)->PaperWidth(), 420);
+}
+
+// A document cut after any of its tags but the last leaves the root or a page
+// open: loading it must fail as a whole instead of giving part of the report.
+TEST(SerializerRoundTrip, DocumentCutAtATagBoundaryIsInvalid) {
+    const std::string text = saved(*fullReport());
+    const std::size_t lastTag = text.rfind('<');
+    for (std::size_t end = text.find('>'); end < lastTag; end = text.find('>', end + 1)) {
+        TfrxReport copy;
+        try {
+            loadText(copy, text.substr(0, end + 1));
+            ADD_FAILURE() << "loaded when cut after byte " << end + 1;
+        } catch (const base::Exception& e) {
+            EXPECT_STREQ(e.what(), "Invalid file format");
+        }
+    }
 }
 
 TEST(SerializerRoundTrip, CopyWithChildrenAndAssign) {

@@ -110,7 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"TextBetweenTagsIgnored", "<?xml?>junk<a>text<b/>more</a>", "<a><b/></a>"},
         ReadCase{"Comment", "<?xml?><a><!-- <b/> -- > --><c/></a>", "<a><c/></a>"},
         ReadCase{"EmptyWithBlank", "<?xml?><a><b x=\"1\" /></a>", "<a><b x=\"1\" /></a>"},
-        ReadCase{"UnclosedAtEndKeepsTree", "<?xml?><a><b>", "<a><b/></a>"},
+        ReadCase{"UnclosedChild", "<?xml?><a><b>", "!"},
+        ReadCase{"UnclosedRoot", "<?xml?><a><b/><c x=\"1\"/>", "!"},
+        ReadCase{"HeaderOnly", "<?xml version=\"1.0\"?>\r\n", "!"},
         ReadCase{"NoHeader", "<a/>", "!"}, ReadCase{"Empty", "", "!"},
         ReadCase{"WrongClose", "<?xml?><a></b>", "!"},
         ReadCase{"LessThanInTag", "<?xml?><a <b>", "!"}, ReadCase{"EndInsideTag", "<?xml?><a", "!"},
@@ -133,6 +135,8 @@ TEST(XmlDocument, DeepNestingNeedsNoStack) {
     std::string text = "<?xml?>";
     for (int i = 0; i < 300000; ++i)
         text += "<a>";
+    for (int i = 0; i < 300000; ++i)
+        text += "</a>";
     TfrxXMLDocument doc;
     load(doc, text);
     EXPECT_EQ(doc.Root().Count(), 1);
@@ -144,6 +148,9 @@ TEST(XmlDocument, DeepNestingNeedsNoStack) {
         ++depth;
     }
     EXPECT_EQ(depth, 300000);
+    // Indentation stops growing with the depth: the text stays linear in size.
+    doc.AutoIndent = true;
+    EXPECT_LT(save(doc).size(), 300000u * 2 * (2 * 64 + 8));
 }
 
 TEST(XmlDocument, UnloadedElementsSwapAndStillSave) {

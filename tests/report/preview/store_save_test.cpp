@@ -2,6 +2,8 @@
 // pages, the source pages with all their objects and the alias table.
 #include "store_fixture.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -84,6 +86,23 @@ TEST_F(SaveTest, ReplacesAnExistingFile) {
     std::ostringstream expected;
     store.SaveToStream(expected);
     EXPECT_EQ(std::filesystem::file_size(file), expected.str().size());
+}
+
+// The prepared pages carry the form's personal data: the file is for its
+// owner only, whatever the umask, and an existing file loses wider rights.
+TEST_F(SaveTest, TheFileIsPrivateToItsOwner) {
+    const mode_t mask = ::umask(022);
+    store.SaveToFile(file.string());
+    const auto rights = [this] {
+        return std::filesystem::status(file).permissions() & std::filesystem::perms::all;
+    };
+    EXPECT_EQ(rights(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(
+        file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    store.SaveToFile(file.string());
+    ::umask(mask);
+    EXPECT_EQ(rights(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST_F(SaveTest, UncreatableFileRaisesTheCreateError) {
