@@ -1,6 +1,7 @@
 // The numeric field's typing rules at the edge of the number range: however
 // many digits are typed, the field's text reads back as its value; the digit
-// that would leave the double range is refused like an exponent digit.
+// that would leave the field's range (the 80-bit extended type) is refused
+// like an exponent digit.
 #include "widgets/num_edit_rules.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(NumEditRange, EndlessDigitsStayReadable) {
         const char* name;
         std::string keys;
     } cases[] = {
-        {"IntegerDigits", "-1234" + std::string(400, '0')},
+        {"IntegerDigits", "-1234" + std::string(5000, '0')},
         {"AfterAnExponent", "9E300" + std::string(20, '9')},
     };
     NumEditFormat format;
