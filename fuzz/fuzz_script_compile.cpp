@@ -6,6 +6,7 @@
 #include "base/exceptions.h"
 #include "script/runtime.h"
 #include "script/script.h"
+#include "script_input.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,17 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // One runtime for the whole run: compiling never changes its library.
     static ScriptRuntime runtime;
     TfsScript script(&runtime.Global());
-    script.OnGetUnit = [](TfsScript&, const std::string&, std::string& unit) {
-        unit = "var u: Integer; procedure U(x: Integer); begin u := x end; begin end.";
-    };
-    std::size_t from = 0;
-    while (from <= text.size()) {
-        const std::size_t lf = text.find('\n', from);
-        script.Lines.push_back(text.substr(from, lf == std::string::npos ? lf : lf - from));
-        if (lf == std::string::npos)
-            break;
-        from = lf + 1;
-    }
+    rq::fuzz::loadScriptInput(script, text);
     try {
         script.Compile();
     } catch (const rq::base::Exception&) {

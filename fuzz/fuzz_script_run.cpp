@@ -8,6 +8,7 @@
 #include "script/runtime.h"
 #include "script/script.h"
 #include "script/stdlib.h"
+#include "script_input.h"
 
 #include <atomic>
 #include <chrono>
@@ -55,17 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.SetFileAccess(false);
     host.SetStopRequest(&watchdog->stop);
     TfsScript script(&host);
-    script.OnGetUnit = [](TfsScript&, const std::string&, std::string& unit) {
-        unit = "var u: Integer; procedure U(x: Integer); begin u := x end; begin end.";
-    };
-    std::size_t from = 0;
-    while (from <= text.size()) {
-        const std::size_t lf = text.find('\n', from);
-        script.Lines.push_back(text.substr(from, lf == std::string::npos ? lf : lf - from));
-        if (lf == std::string::npos)
-            break;
-        from = lf + 1;
-    }
+    rq::fuzz::loadScriptInput(script, text);
     try {
         if (script.Compile()) {
             watchdog->startRun();
