@@ -15,6 +15,27 @@ void raiseNamed(std::string_view prefix, std::string_view name) {
     raiseScriptError(std::string(prefix) + "'" + std::string(name) + "'");
 }
 
+void raiseRedeclared(std::string_view name) {
+    raiseNamed("Identifier redeclared: ", name);
+}
+
+void raiseUndeclared(std::string_view name) {
+    raiseNamed("Undeclared identifier: ", name);
+}
+
+void raiseIncompatibleTypes(std::string_view target, std::string_view value) {
+    raiseScriptError("Incompatible types: '" + std::string(target) + "', '" + std::string(value) +
+                     "'");
+}
+
+void raiseHandlerNotProcedure() {
+    raiseScriptError("Event handler must be a procedure");
+}
+
+void raiseUnknownEventAdapter(std::string_view adapterClass) {
+    raiseNamed("Unknown event adapter: ", adapterClass);
+}
+
 void raiseInvalidTypecast() {
     throw rq::base::Exception("Invalid class typecast");
 }

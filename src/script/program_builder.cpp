@@ -6,9 +6,12 @@
 #include "script/il_parser.h"
 #include "script/routine.h"
 
+#include <cstddef>
+#include <iterator>
+#include <utility>
+
 namespace rq::script {
 
-using rq::base::lowerCase;
 using rq::base::sameText;
 using rq::base::upperCase;
 
@@ -20,28 +23,44 @@ ProgramBuilder::ProgramBuilder(TfsScript& script, bool needDeclare, std::string 
     : script_(script), needDeclare_(needDeclare), unit_(std::move(unit)) {}
 
 void ProgramBuilder::Build(TfsXMLItem& root) {
-    const int types = root.Find("types");
+    const int types = root.Find(IlElementName(IlElement::Types));
     if (types >= 0) {
         for (int i = 0; i < root[types].Count(); ++i)
             aliases_[upperCase(root[types][i].Name())] = root[types][i].Prop("type");
     }
     try {
         BuildScope(root, script_, script_.Statements());
+    } catch (const ECompileError& e) {
+        script_.SetError(e.what(), e.Pos(), e.Unit());
     } catch (const std::exception& e) {
-        script_.SetError(e.what(), pos_, unit_);
+        // No element on the failure's way had a position.
+        script_.SetError(e.what(), root.Prop("pos"), unit_);
     }
 }
 
-void ProgramBuilder::Note(const TfsXMLItem& item) {
-    std::string pos = item.Prop("pos");
-    if (!pos.empty())
-        pos_ = std::move(pos);
+void ProgramBuilder::Place(const TfsXMLItem& element, const std::exception& e) const {
+    std::string pos = element.Prop("pos");
+    if (pos.empty())
+        throw;
+    throw ECompileError(e.what(), std::move(pos), unit_);
 }
 
-void ProgramBuilder::Fail(const std::string& pos, const std::string& message) {
-    if (!pos.empty())
-        pos_ = pos;
-    raiseScriptError(message);
+void ProgramBuilder::Fail(const TfsXMLItem& at, const std::string& message) const {
+    Fail(at.Prop("pos"), message);
+}
+
+void ProgramBuilder::Fail(const std::string& pos, const std::string& message) const {
+    if (pos.empty())
+        raiseScriptError(message);
+    throw ECompileError(message, pos, unit_);
+}
+
+const TfsXMLItem& ProgramBuilder::Required(const TfsXMLItem& item, IlElement part,
+                                           const std::string& message) const {
+    const int index = item.Find(IlElementName(part));
+    if (index < 0)
+        Fail(item, message);
+    return item[index];
 }
 
 void ProgramBuilder::BuildScope(TfsXMLItem& scope, TfsScript& script, TfsStatementList& list) {
@@ -58,33 +77,32 @@ void ProgramBuilder::BuildChildren(TfsXMLItem& item, TfsScript& script, TfsState
 void ProgramBuilder::DeclareRoutines(TfsXMLItem& scope, TfsScript& script) {
     for (int i = 0; i < scope.Count(); ++i) {
         TfsXMLItem& item = scope[i];
-        const std::string name = lowerCase(item.Name());
-        if (name == "procedure" || name == "function")
-            DeclareRoutine(item, script);
-        else if (name == "compoundstmt")
+        const IlElement element = IlElementOf(item.Name());
+        if (element == IlElement::Procedure || element == IlElement::Function)
+            At(item, [&] { DeclareRoutine(item, script); });
+        else if (element == IlElement::CompoundStmt)
             DeclareRoutines(item, script);
     }
 }
 
 void ProgramBuilder::DeclareRoutine(TfsXMLItem& item, TfsScript& script) {
-    Note(item);
-    const bool isFunction = rq::base::sameText(item.Name(), "function");
-    const int nameIndex = item.Find("name");
+    const bool isFunction = IlElementOf(item.Name()) == IlElement::Function;
+    const int nameIndex = item.Find(IlElementName(IlElement::Name));
     const std::string name = nameIndex >= 0 ? item[nameIndex].Prop("text") : std::string();
     if (script.FindLocal(name) != nullptr)
-        raiseNamed("Identifier redeclared: ", name);
+        raiseRedeclared(name);
     TfsTypeInfo type;
-    const int typeIndex = item.Find("type");
+    const int typeIndex = item.Find(IlElementName(IlElement::Type));
     if (isFunction && typeIndex >= 0) {
-        Note(item[typeIndex]);
-        type = ResolveType(item[typeIndex].Prop("text"), script);
+        const TfsXMLItem& typeItem = item[typeIndex];
+        type = At(typeItem, [&] { return ResolveType(typeItem.Prop("text"), script); });
     }
     auto owned = std::make_unique<TfsProcVariable>(name, type, isFunction, script);
     TfsProcVariable& proc = *owned;
     proc.SetPos(item.Prop("pos"));
     script.Add(std::move(owned));
     item.SetData(&proc);
-    const int parameters = item.Find("parameters");
+    const int parameters = item.Find(IlElementName(IlElement::Parameters));
     if (parameters >= 0)
         DeclareParameters(item[parameters], proc);
     if (isFunction) {
@@ -100,29 +118,34 @@ void ProgramBuilder::DeclareParameters(const TfsXMLItem& parameters, TfsProcVari
     bool byRef = false;
     for (int i = 0; i < parameters.Count(); ++i) {
         const TfsXMLItem& group = parameters[i];
-        Note(group);
-        if (rq::base::sameText(group.Name(), "varparams")) {
+        if (IlElementOf(group.Name()) == IlElement::VarParams) {
             byRef = true;
             continue;
         }
-        const int typeIndex = group.Find("type");
-        const TfsTypeInfo type = typeIndex >= 0
-                                     ? ResolveType(group[typeIndex].Prop("text"), proc.Prog())
-                                     : TfsTypeInfo{TfsVarType::Variant, "Variant"};
-        const int init = group.Find("init");
+        const int typeIndex = group.Find(IlElementName(IlElement::Type));
+        const TfsTypeInfo type = At(group, [&] {
+            return typeIndex >= 0 ? ResolveType(group[typeIndex].Prop("text"), proc.Prog())
+                                  : TfsTypeInfo{TfsVarType::Variant, "Variant"};
+        });
+        const int init = group.Find(IlElementName(IlElement::Init));
         for (int k = 0; k < group.Count(); ++k) {
-            if (!rq::base::sameText(group[k].Name(), "ident"))
+            const TfsXMLItem& ident = group[k];
+            if (IlElementOf(ident.Name()) != IlElement::Ident)
                 continue;
-            Note(group[k]);
-            const std::string name = group[k].Prop("text");
-            if (proc.Prog().FindLocal(name) != nullptr)
-                raiseNamed("Identifier redeclared: ", name);
-            TfsParamItem& param = proc.AddParam(name, type, byRef);
+            TfsParamItem& param = At(ident, [&]() -> TfsParamItem& {
+                const std::string name = ident.Prop("text");
+                if (proc.Prog().FindLocal(name) != nullptr)
+                    raiseRedeclared(name);
+                return proc.AddParam(name, type, byRef);
+            });
             param.SetValue(InitialValue(type));
             if (init >= 0 && group[init].Count() > 0) {
-                auto value = BuildExpression(group[init][0], proc.Prog());
-                CheckAssignable(type, value->Type());
-                param.SetDefValue(ConstantValue(*value));
+                const TfsXMLItem& initExpr = group[init][0];
+                auto value = BuildExpression(initExpr, proc.Prog());
+                At(initExpr, [&] {
+                    CheckAssignable(type, value->Type());
+                    param.SetDefValue(ConstantValue(*value));
+                });
             }
             proc.Prog().AddShared(param);
         }
@@ -130,43 +153,81 @@ void ProgramBuilder::DeclareParameters(const TfsXMLItem& parameters, TfsProcVari
     }
 }
 
-namespace {
-
-bool IsStatement(const std::string& name) {
-    static const char* const kStatements[] = {"assignstmt", "callstmt",   "ifstmt",  "casestmt",
-                                              "whilestmt",  "repeatstmt", "forstmt", "trystmt",
-                                              "break",      "continue",   "exit",    "with"};
-    for (const char* statement : kStatements) {
-        if (name == statement)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-// Pass 2: one IL element of a scope.
+// Pass 2: one IL element of a scope. Every element has its place here, so
+// that a new one cannot be forgotten; one that belongs elsewhere is an
+// error, never a statement silently left out.
 void ProgramBuilder::BuildItem(TfsXMLItem& item, TfsScript& script, TfsStatementList& list) {
-    Note(item);
-    const std::string name = lowerCase(item.Name());
-    if (name == "compoundstmt" || name == "thenstmt" || name == "elsestmt" ||
-        name == "finallystmt" || name == "exceptstmt") {
-        BuildChildren(item, script, list);
-    } else if (name == "uses") {
-        BuildUses(item, script, list);
-    } else if (name == "var") {
-        DeclareVars(item, script, list);
-    } else if (name == "const") {
-        DeclareConst(item, script);
-    } else if (name == "procedure" || name == "function") {
-        auto* proc = static_cast<TfsProcVariable*>(item.Data());
-        if (proc != nullptr)
-            BuildScope(item, proc->Prog(), proc->Prog().Statements());
-    } else if (IsStatement(name)) {
-        script_.RegisterLine(unit_, item.Prop("pos"));
-        if (std::unique_ptr<TfsStatement> statement = BuildStatement(item, script))
-            list.Add(std::move(statement));
-    }
+    const IlElement element = IlElementOf(item.Name());
+    At(item, [&] {
+        switch (element) {
+        case IlElement::AssignStmt:
+        case IlElement::CallStmt:
+        case IlElement::IfStmt:
+        case IlElement::CaseStmt:
+        case IlElement::WhileStmt:
+        case IlElement::RepeatStmt:
+        case IlElement::ForStmt:
+        case IlElement::TryStmt:
+        case IlElement::Break:
+        case IlElement::Continue:
+        case IlElement::Exit:
+        case IlElement::With:
+            script_.RegisterLine(unit_, item.Prop("pos"));
+            list.Add(BuildStatement(element, item, script));
+            return;
+        case IlElement::CompoundStmt:
+        case IlElement::ThenStmt:
+        case IlElement::ElseStmt:
+        case IlElement::FinallyStmt:
+        case IlElement::ExceptStmt:
+            BuildChildren(item, script, list);
+            return;
+        case IlElement::Uses:
+            BuildUses(item, script, list);
+            return;
+        case IlElement::Var:
+            DeclareVars(item, script, list);
+            return;
+        case IlElement::Const:
+            DeclareConst(item, script);
+            return;
+        case IlElement::Procedure:
+        case IlElement::Function:
+            if (auto* proc = static_cast<TfsProcVariable*>(item.Data()))
+                BuildScope(item, proc->Prog(), proc->Prog().Statements());
+            return;
+        // A routine's heading, read when the routine was declared, and the
+        // type aliases, read before the build.
+        case IlElement::Name:
+        case IlElement::Parameters:
+        case IlElement::Type:
+        case IlElement::Types:
+            return;
+        case IlElement::Program:
+        case IlElement::File:
+        case IlElement::VarParams:
+        case IlElement::Ident:
+        case IlElement::Array:
+        case IlElement::Dim:
+        case IlElement::Init:
+        case IlElement::CaseSelector:
+        case IlElement::Downto:
+        case IlElement::Expr:
+        case IlElement::Op:
+        case IlElement::Number:
+        case IlElement::String:
+        case IlElement::Dsgn:
+        case IlElement::Node:
+        case IlElement::Addr:
+        case IlElement::Set:
+        case IlElement::Range:
+        case IlElement::New:
+            raiseNamed("Misplaced IL element: ", item.Name());
+        case IlElement::Unknown:
+            break;
+        }
+        raiseNamed("Unknown IL element: ", item.Name());
+    });
 }
 
 void ProgramBuilder::BuildUses(TfsXMLItem& item, TfsScript& script, TfsStatementList& list) {
@@ -174,8 +235,9 @@ void ProgramBuilder::BuildUses(TfsXMLItem& item, TfsScript& script, TfsStatement
         BuildChildren(item, script, list);
         return;
     }
-    const std::string saved = unit_;
-    unit_ = item.Prop("unit");
+    // Errors raised inside carry this unit; the main text's name comes back
+    // only when the unit was built.
+    const std::string saved = std::exchange(unit_, item.Prop("unit"));
     std::string il;
     if (script_.OnGetILUnit)
         script_.OnGetILUnit(script_, unit_, il);
@@ -207,27 +269,30 @@ Variant ProgramBuilder::InitialValue(const TfsTypeInfo& type) const {
 
 namespace {
 
-bool CallsRoutine(const TfsExpressionNode* node) {
+// The first call of a script routine in the tree, or null.
+const TfsExpressionNode* RoutineCall(const TfsExpressionNode* node) {
     if (node == nullptr)
-        return false;
+        return nullptr;
     if (const auto* d = dynamic_cast<const TfsDesignatorNode*>(node)) {
         for (const TfsDesignatorItem& item : d->Designator().items) {
             if (item.proc != nullptr)
-                return true;
+                return node;
             for (const auto& arg : item.args) {
-                if (CallsRoutine(&arg->Root()))
-                    return true;
+                if (const TfsExpressionNode* call = RoutineCall(&arg->Root()))
+                    return call;
             }
         }
     }
-    return CallsRoutine(node->left.get()) || CallsRoutine(node->right.get());
+    if (const TfsExpressionNode* call = RoutineCall(node->left.get()))
+        return call;
+    return RoutineCall(node->right.get());
 }
 
 } // namespace
 
 Variant ProgramBuilder::ConstantValue(TfsExpression& expression) {
-    if (CallsRoutine(&expression.Root()))
-        raiseScriptError("Constant expression expected");
+    if (const TfsExpressionNode* call = RoutineCall(&expression.Root()))
+        Fail(call->pos, "Constant expression expected");
     return expression.Value();
 }
 
@@ -239,19 +304,21 @@ Variant ProgramBuilder::ArrayValue(const TfsXMLItem& array, const TfsTypeInfo& e
     if (dim >= array.Count())
         return InitialValue(element);
     const TfsXMLItem& d = array[dim];
-    Note(d);
-    std::int64_t size = 0;
-    if (d.Count() >= 2) {
-        const std::int64_t low = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
-        size = std::int64_t{ConstantValue(*BuildExpression(d[1], scope)).toInteger()} + 1;
-        if (low < 0)
-            raiseScriptError("Array bounds must not be negative");
-    } else if (d.Count() == 1) {
-        size = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
-    }
-    budget -= size;
-    if (size < 0 || budget < 0)
-        raiseScriptError("Array is too large");
+    const std::int64_t size = At(d, [&] {
+        std::int64_t count = 0;
+        if (d.Count() >= 2) {
+            const std::int64_t low = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
+            count = std::int64_t{ConstantValue(*BuildExpression(d[1], scope)).toInteger()} + 1;
+            if (low < 0)
+                raiseScriptError("Array bounds must not be negative");
+        } else if (d.Count() == 1) {
+            count = ConstantValue(*BuildExpression(d[0], scope)).toInteger();
+        }
+        budget -= count;
+        if (count < 0 || budget < 0)
+            raiseScriptError("Array is too large");
+        return count;
+    });
     VariantArray elements(static_cast<std::size_t>(size));
     for (Variant& e : elements)
         e = ArrayValue(array, element, scope, dim + 1, budget);
@@ -260,40 +327,42 @@ Variant ProgramBuilder::ArrayValue(const TfsXMLItem& array, const TfsTypeInfo& e
 
 void ProgramBuilder::DeclareVars(const TfsXMLItem& item, TfsScript& script,
                                  TfsStatementList& list) {
-    const int typeIndex = item.Find("type");
-    if (typeIndex >= 0)
-        Note(item[typeIndex]);
-    const TfsTypeInfo declared = typeIndex >= 0 ? ResolveType(item[typeIndex].Prop("text"), script)
-                                                : TfsTypeInfo{TfsVarType::Variant, "Variant"};
-    const int arrayIndex = item.Find("array");
-    const int init = item.Find("init");
+    const int typeIndex = item.Find(IlElementName(IlElement::Type));
+    const TfsTypeInfo declared =
+        typeIndex >= 0
+            ? At(item[typeIndex], [&] { return ResolveType(item[typeIndex].Prop("text"), script); })
+            : TfsTypeInfo{TfsVarType::Variant, "Variant"};
+    const int arrayIndex = item.Find(IlElementName(IlElement::Array));
+    const int init = item.Find(IlElementName(IlElement::Init));
     // Elements of all arrays of this declaration together: 4 Mi values.
     std::int64_t budget = std::int64_t{1} << 22;
     for (int i = 0; i < item.Count(); ++i) {
-        if (!rq::base::sameText(item[i].Name(), "ident"))
+        const TfsXMLItem& ident = item[i];
+        if (IlElementOf(ident.Name()) != IlElement::Ident)
             continue;
-        Note(item[i]);
-        const std::string name = item[i].Prop("text");
-        if (script.FindLocal(name) != nullptr)
-            raiseNamed("Identifier redeclared: ", name);
-        std::unique_ptr<TfsVariable> variable;
-        if (arrayIndex >= 0) {
-            variable = std::make_unique<TfsVariable>(
-                name, TfsTypeInfo{TfsVarType::Array, declared.name, item[arrayIndex].Count()},
-                ArrayValue(item[arrayIndex], declared, script, 0, budget));
-        } else if (declared.code == TfsVarType::String) {
-            variable = std::make_unique<TfsStringVariable>(name, declared);
-        } else {
-            variable = std::make_unique<TfsVariable>(name, declared, InitialValue(declared));
-        }
-        variable->SetPos(item[i].Prop("pos"));
-        TfsCustomVariable& added = script.Add(std::move(variable));
+        TfsCustomVariable& added = At(ident, [&]() -> TfsCustomVariable& {
+            const std::string name = ident.Prop("text");
+            if (script.FindLocal(name) != nullptr)
+                raiseRedeclared(name);
+            std::unique_ptr<TfsVariable> variable;
+            if (arrayIndex >= 0) {
+                variable = std::make_unique<TfsVariable>(
+                    name, TfsTypeInfo{TfsVarType::Array, declared.name, item[arrayIndex].Count()},
+                    ArrayValue(item[arrayIndex], declared, script, 0, budget));
+            } else if (declared.code == TfsVarType::String) {
+                variable = std::make_unique<TfsStringVariable>(name, declared);
+            } else {
+                variable = std::make_unique<TfsVariable>(name, declared, InitialValue(declared));
+            }
+            variable->SetPos(ident.Prop("pos"));
+            return script.Add(std::move(variable));
+        });
         if (init >= 0 && item[init].Count() > 0) {
-            Note(item[init]);
+            const TfsXMLItem& initItem = item[init];
             auto statement =
-                std::make_unique<TfsAssignmentStmt>(script, item[init].Prop("pos"), unit_);
-            statement->value = BuildExpression(item[init][0], script);
-            CheckAssignable(added.TypeInfo(), statement->value->Type());
+                std::make_unique<TfsAssignmentStmt>(script, initItem.Prop("pos"), unit_);
+            statement->value = BuildExpression(initItem[0], script);
+            At(initItem[0], [&] { CheckAssignable(added.TypeInfo(), statement->value->Type()); });
             auto target = std::make_unique<TfsVariableDesignator>();
             target->items.push_back({&added, nullptr, {}, {}});
             target->type = added.TypeInfo();
@@ -304,17 +373,15 @@ void ProgramBuilder::DeclareVars(const TfsXMLItem& item, TfsScript& script,
 }
 
 void ProgramBuilder::DeclareConst(const TfsXMLItem& item, TfsScript& script) {
-    const int identIndex = item.Find("ident");
-    const int exprIndex = item.Find("expr");
-    if (identIndex < 0 || exprIndex < 0)
-        return;
-    const std::string name = item[identIndex].Prop("text");
+    const TfsXMLItem& ident = Required(item, IlElement::Ident, "Identifier expected");
+    const TfsXMLItem& expr = Required(item, IlElement::Expr, "Expression expected");
+    const std::string name = ident.Prop("text");
     if (script.FindLocal(name) != nullptr)
-        raiseNamed("Identifier redeclared: ", name);
-    auto value = BuildExpression(item[exprIndex], script);
+        raiseRedeclared(name);
+    auto value = BuildExpression(expr, script);
     auto constant = std::make_unique<TfsVariable>(name, value->Type(), ConstantValue(*value));
     constant->SetReadOnly(true);
-    constant->SetPos(item[identIndex].Prop("pos"));
+    constant->SetPos(ident.Prop("pos"));
     script.Add(std::move(constant));
 }
 
@@ -323,74 +390,100 @@ std::unique_ptr<TfsSetExpression> ProgramBuilder::BuildSet(const TfsXMLItem& set
     auto result = std::make_unique<TfsSetExpression>();
     for (int i = 0; i < set.Count(); ++i) {
         const TfsXMLItem& child = set[i];
-        Note(child);
-        if (rq::base::sameText(child.Name(), "range")) {
+        const IlElement element = IlElementOf(child.Name());
+        if (element == IlElement::Range) {
             if (!result->entries.empty() && i + 1 < set.Count())
                 result->entries.back().high = BuildExpression(set[++i], scope);
-        } else if (rq::base::sameText(child.Name(), "expr")) {
+        } else if (element == IlElement::Expr) {
             result->entries.push_back({BuildExpression(child, scope), nullptr});
+        } else {
+            Fail(child, "Expression expected");
         }
     }
     return result;
 }
 
-std::unique_ptr<TfsStatement> ProgramBuilder::BuildStatement(TfsXMLItem& item, TfsScript& script) {
-    const std::string name = lowerCase(item.Name());
-    const std::string pos = item.Prop("pos");
-    if (name == "assignstmt")
-        return BuildAssign(item, script);
-    if (name == "callstmt") {
-        auto statement = std::make_unique<TfsCallStmt>(script, pos, unit_);
-        const int dsgn = item.Find("dsgn");
-        if (dsgn < 0)
-            return nullptr;
-        statement->designator = BuildDesignator(item[dsgn], script);
-        return statement;
-    }
-    if (name == "ifstmt") {
-        auto statement = std::make_unique<TfsIfStmt>(script, pos, unit_);
-        statement->condition = BuildExpression(item[item.Find("expr")], script);
-        const int thenIndex = item.Find("thenstmt");
-        const int elseIndex = item.Find("elsestmt");
-        if (thenIndex >= 0)
-            BuildItem(item[thenIndex], script, statement->thenList);
-        if (elseIndex >= 0)
-            BuildItem(item[elseIndex], script, statement->elseList);
-        return statement;
-    }
-    if (name == "casestmt")
-        return BuildCase(item, script);
-    if (name == "whilestmt") {
-        auto statement = std::make_unique<TfsWhileStmt>(script, pos, unit_);
-        for (int i = 0; i < item.Count(); ++i) {
-            if (!statement->condition && rq::base::sameText(item[i].Name(), "expr"))
-                statement->condition = BuildExpression(item[i], script);
-            else
-                BuildItem(item[i], script, statement->body);
-        }
-        return statement;
-    }
-    if (name == "repeatstmt") {
-        auto statement = std::make_unique<TfsRepeatStmt>(script, pos, unit_);
-        const int last = item.Count() - 1;
-        for (int i = 0; i < last; ++i)
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildStatement(IlElement element, TfsXMLItem& item,
+                                                             TfsScript& script) {
+    static constexpr StatementRule kRules[] = {
+        {IlElement::AssignStmt, &ProgramBuilder::BuildAssign},
+        {IlElement::CallStmt, &ProgramBuilder::BuildCall},
+        {IlElement::IfStmt, &ProgramBuilder::BuildIf},
+        {IlElement::CaseStmt, &ProgramBuilder::BuildCase},
+        {IlElement::WhileStmt, &ProgramBuilder::BuildWhile},
+        {IlElement::RepeatStmt, &ProgramBuilder::BuildRepeat},
+        {IlElement::ForStmt, &ProgramBuilder::BuildFor},
+        {IlElement::TryStmt, &ProgramBuilder::BuildTry},
+        {IlElement::Break, &ProgramBuilder::BuildJump<TfsBreakStmt>},
+        {IlElement::Continue, &ProgramBuilder::BuildJump<TfsContinueStmt>},
+        {IlElement::Exit, &ProgramBuilder::BuildJump<TfsExitStmt>},
+        {IlElement::With, &ProgramBuilder::BuildWithStmt},
+    };
+    static_assert(std::size(kRules) == kStatementKinds, "one builder per statement element");
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < kStatementKinds; ++i) {
+                if (static_cast<std::size_t>(kRules[i].element) != i)
+                    return false;
+            }
+            return true;
+        }(),
+        "statement builders in the order of IlElement");
+    const StatementBuild build = kRules[static_cast<std::size_t>(element)].build;
+    return (this->*build)(item, script);
+}
+
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildCall(TfsXMLItem& item, TfsScript& script) {
+    auto statement = std::make_unique<TfsCallStmt>(script, item.Prop("pos"), unit_);
+    statement->designator =
+        BuildDesignator(Required(item, IlElement::Dsgn, "Identifier expected"), script);
+    return statement;
+}
+
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildIf(TfsXMLItem& item, TfsScript& script) {
+    auto statement = std::make_unique<TfsIfStmt>(script, item.Prop("pos"), unit_);
+    statement->condition =
+        BuildExpression(Required(item, IlElement::Expr, "Expression expected"), script);
+    const int thenIndex = item.Find(IlElementName(IlElement::ThenStmt));
+    const int elseIndex = item.Find(IlElementName(IlElement::ElseStmt));
+    if (thenIndex >= 0)
+        BuildItem(item[thenIndex], script, statement->thenList);
+    if (elseIndex >= 0)
+        BuildItem(item[elseIndex], script, statement->elseList);
+    return statement;
+}
+
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildWhile(TfsXMLItem& item, TfsScript& script) {
+    auto statement = std::make_unique<TfsWhileStmt>(script, item.Prop("pos"), unit_);
+    for (int i = 0; i < item.Count(); ++i) {
+        if (!statement->condition && IlElementOf(item[i].Name()) == IlElement::Expr)
+            statement->condition = BuildExpression(item[i], script);
+        else
             BuildItem(item[i], script, statement->body);
-        statement->condition = BuildExpression(item[last], script);
-        return statement;
     }
-    if (name == "forstmt")
-        return BuildFor(item, script);
-    if (name == "trystmt")
-        return BuildTry(item, script);
-    if (name == "break")
-        return std::make_unique<TfsBreakStmt>(script, pos, unit_);
-    if (name == "continue")
-        return std::make_unique<TfsContinueStmt>(script, pos, unit_);
-    if (name == "exit")
-        return std::make_unique<TfsExitStmt>(script, pos, unit_);
-    if (name == "with")
-        return BuildWith(item, script, 0);
-    return nullptr;
+    if (!statement->condition)
+        Fail(item, "Expression expected");
+    return statement;
+}
+
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildRepeat(TfsXMLItem& item, TfsScript& script) {
+    auto statement = std::make_unique<TfsRepeatStmt>(script, item.Prop("pos"), unit_);
+    const int last = item.Count() - 1;
+    if (last < 0 || IlElementOf(item[last].Name()) != IlElement::Expr)
+        Fail(item, "Expression expected");
+    for (int i = 0; i < last; ++i)
+        BuildItem(item[i], script, statement->body);
+    statement->condition = BuildExpression(item[last], script);
+    return statement;
+}
+
+template <class Jump>
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildJump(TfsXMLItem& item, TfsScript& script) {
+    return std::make_unique<Jump>(script, item.Prop("pos"), unit_);
+}
+
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildWithStmt(TfsXMLItem& item, TfsScript& script) {
+    return BuildWith(item, script, 0);
 }
 
 namespace {
@@ -405,16 +498,14 @@ bool IsTarget(const TfsExpressionNode* node, const TfsDesignator& target) {
 
 } // namespace
 
-std::unique_ptr<TfsStatement> ProgramBuilder::BuildAssign(const TfsXMLItem& item,
-                                                          TfsScript& script) {
+std::unique_ptr<TfsStatement> ProgramBuilder::BuildAssign(TfsXMLItem& item, TfsScript& script) {
     const std::string pos = item.Prop("pos");
-    auto target = BuildDesignator(item[item.Find("dsgn")], script);
+    auto target = BuildDesignator(Required(item, IlElement::Dsgn, "Identifier expected"), script);
     if (target->readOnly)
         Fail(pos, "Left side cannot be assigned to");
     if (dynamic_cast<TfsEventHelper*>(target->items.back().ref) != nullptr)
         return BuildEventAssign(item, script, std::move(target));
-    auto value = BuildExpression(item[item.Find("expr")], script);
-    Note(item);
+    auto value = BuildExpression(Required(item, IlElement::Expr, "Expression expected"), script);
     CheckAssignable(target->type, value->Type());
     std::unique_ptr<TfsAssignmentStmt> statement;
     auto* op = dynamic_cast<TfsOperatorNode*>(&value->Root());
@@ -463,23 +554,24 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildAssign(const TfsXMLItem& item
 std::unique_ptr<TfsStatement>
 ProgramBuilder::BuildEventAssign(const TfsXMLItem& item, TfsScript& script,
                                  std::unique_ptr<TfsDesignator> target) {
-    const TfsXMLItem& expr = item[item.Find("expr")];
+    const TfsXMLItem& expr = Required(item, IlElement::Expr, "Expression expected");
     const TfsXMLItem* only = expr.Count() == 1 ? &expr[0] : nullptr;
+    const IlElement kind = only != nullptr ? IlElementOf(only->Name()) : IlElement::Unknown;
     std::string name;
     bool detach = false;
-    if (only != nullptr && sameText(only->Name(), "string")) {
+    if (kind == IlElement::String) {
         const std::string text = only->Prop("text");
         name = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
-    } else if (only != nullptr && sameText(only->Name(), "dsgn") && only->Count() == 2 &&
-               sameText((*only)[0].Name(), "addr")) {
+    } else if (kind == IlElement::Dsgn && only->Count() == 2 &&
+               IlElementOf((*only)[0].Name()) == IlElement::Addr) {
         name = (*only)[1].Prop("text");
-    } else if (only != nullptr && sameText(only->Name(), "dsgn") && only->Count() == 1) {
+    } else if (kind == IlElement::Dsgn && only->Count() == 1) {
         name = (*only)[0].Prop("text"); // the procedure's bare name, or nil
         detach = sameText(name, "nil");
     }
     auto* proc = dynamic_cast<TfsProcVariable*>(script.Find(name));
     if (!detach && (proc == nullptr || proc->IsFunction()))
-        Fail(expr.Prop("pos"), "Event handler must be a procedure");
+        At(expr, [] { raiseHandlerNotProcedure(); });
     auto statement = std::make_unique<TfsAssignmentStmt>(script, item.Prop("pos"), unit_);
     auto handler = std::make_unique<TfsHandlerNode>(detach ? nullptr : proc);
     handler->type = {TfsVarType::Variant, "Variant"};
@@ -492,15 +584,14 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildCase(TfsXMLItem& item, TfsScr
     auto statement = std::make_unique<TfsCaseStmt>(script, item.Prop("pos"), unit_);
     for (int i = 0; i < item.Count(); ++i) {
         TfsXMLItem& child = item[i];
-        Note(child);
-        const std::string name = lowerCase(child.Name());
-        if (!statement->selector && name == "expr") {
+        const IlElement element = IlElementOf(child.Name());
+        if (!statement->selector && element == IlElement::Expr) {
             statement->selector = BuildExpression(child, script);
-        } else if (name == "caseselector") {
+        } else if (element == IlElement::CaseSelector) {
             TfsCaseSelector selector;
             for (int k = 0; k < child.Count(); ++k) {
-                if (!selector.set && rq::base::sameText(child[k].Name(), "set"))
-                    selector.set = BuildSet(child[k], script);
+                if (!selector.set && IlElementOf(child[k].Name()) == IlElement::Set)
+                    selector.set = At(child[k], [&] { return BuildSet(child[k], script); });
                 else
                     BuildItem(child[k], script, selector.statements);
             }
@@ -511,6 +602,8 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildCase(TfsXMLItem& item, TfsScr
             BuildItem(child, script, statement->elseList);
         }
     }
+    if (!statement->selector)
+        Fail(item, "Expression expected");
     return statement;
 }
 
@@ -518,42 +611,49 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildFor(TfsXMLItem& item, TfsScri
     auto statement = std::make_unique<TfsForStmt>(script, item.Prop("pos"), unit_);
     for (int i = 0; i < item.Count(); ++i) {
         TfsXMLItem& child = item[i];
-        Note(child);
-        const std::string name = lowerCase(child.Name());
-        if (name == "ident") {
-            const std::string variable = child.Prop("text");
-            TfsCustomVariable* found = script.Find(variable);
-            if (found == nullptr && needDeclare_)
-                raiseNamed("Undeclared identifier: ", variable);
-            if (found == nullptr)
-                found = &script.Add(std::make_unique<TfsVariable>(
-                    variable, TfsTypeInfo{TfsVarType::Variant, "Variant"}));
-            const TfsVarType type = found->Type();
-            if (dynamic_cast<TfsVariable*>(found) == nullptr || found->IsReadOnly() ||
-                (type != TfsVarType::Integer && type != TfsVarType::Extended &&
-                 type != TfsVarType::Variant))
-                raiseScriptError("For loop variable must be numeric variable");
-            statement->variable = found;
-        } else if (name == "downto") {
+        const IlElement element = IlElementOf(child.Name());
+        if (element == IlElement::Ident) {
+            statement->variable = At(child, [&] { return ForVariable(child, script); });
+        } else if (element == IlElement::Downto) {
             statement->down = true;
-        } else if (name == "expr" && !statement->begin) {
+        } else if (element == IlElement::Expr && !statement->begin) {
             statement->begin = BuildExpression(child, script);
-        } else if (name == "expr" && !statement->end) {
+        } else if (element == IlElement::Expr && !statement->end) {
             statement->end = BuildExpression(child, script);
         } else {
             BuildItem(child, script, statement->body);
         }
     }
+    if (statement->variable == nullptr)
+        Fail(item, "Identifier expected");
+    if (!statement->begin || !statement->end)
+        Fail(item, "Expression expected");
     return statement;
+}
+
+TfsCustomVariable* ProgramBuilder::ForVariable(const TfsXMLItem& ident, TfsScript& script) {
+    const std::string variable = ident.Prop("text");
+    TfsCustomVariable* found = script.Find(variable);
+    if (found == nullptr && needDeclare_)
+        raiseUndeclared(variable);
+    if (found == nullptr)
+        found = &script.Add(
+            std::make_unique<TfsVariable>(variable, TfsTypeInfo{TfsVarType::Variant, "Variant"}));
+    const TfsVarType type = found->Type();
+    if (dynamic_cast<TfsVariable*>(found) == nullptr || found->IsReadOnly() ||
+        (type != TfsVarType::Integer && type != TfsVarType::Extended &&
+         type != TfsVarType::Variant))
+        raiseScriptError("For loop variable must be numeric variable");
+    return found;
 }
 
 std::unique_ptr<TfsStatement> ProgramBuilder::BuildTry(TfsXMLItem& item, TfsScript& script) {
     auto statement = std::make_unique<TfsTryStmt>(script, item.Prop("pos"), unit_);
     for (int i = 0; i < item.Count(); ++i) {
         TfsXMLItem& child = item[i];
-        const std::string name = lowerCase(child.Name());
-        if (name == "finallystmt" || name == "exceptstmt") {
-            statement->isExcept = name == "exceptstmt";
+        const IlElement element = IlElementOf(child.Name());
+        if (element == IlElement::FinallyStmt || element == IlElement::ExceptStmt) {
+            statement->isExcept = element == IlElement::ExceptStmt;
             BuildItem(child, script, statement->handler);
         } else {
             BuildItem(child, script, statement->body);
@@ -566,7 +666,8 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildTry(TfsXMLItem& item, TfsScri
 std::unique_ptr<TfsStatement> ProgramBuilder::BuildWith(TfsXMLItem& item, TfsScript& script,
                                                         int first) {
     auto statement = std::make_unique<TfsWithStmt>(script, item.Prop("pos"), unit_);
-    Note(item[first]);
+    if (first >= item.Count() || IlElementOf(item[first].Name()) != IlElement::Dsgn)
+        Fail(item, "Identifier expected");
     statement->designator = BuildDesignator(item[first], script);
     auto hidden = std::make_unique<TfsVariable>("with:" + std::to_string(hiddenCount_++),
                                                 statement->designator->type);
@@ -576,7 +677,7 @@ std::unique_ptr<TfsStatement> ProgramBuilder::BuildWith(TfsXMLItem& item, TfsScr
                                       ? script.FindClass(statement->designator->type.name)
                                       : nullptr;
     withList_.push_back({statement->hidden, classItem});
-    if (first + 1 < item.Count() && rq::base::sameText(item[first + 1].Name(), "dsgn")) {
+    if (first + 1 < item.Count() && IlElementOf(item[first + 1].Name()) == IlElement::Dsgn) {
         statement->body.Add(BuildWith(item, script, first + 1));
     } else {
         for (int i = first + 1; i < item.Count(); ++i)

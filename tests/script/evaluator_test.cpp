@@ -126,10 +126,21 @@ const ErrorCase kErrors[] = {
     {"BooleanArithmetic", {"var b: Boolean; begin b := b + b end."}, "1:31: Incompatible types"},
     {"ConstantCallsRoutine",
      {"function F: Integer; begin Result := 1 end;", "const c = F; begin end."},
-     "2:12: Constant expression expected"},
+     "2:11: Constant expression expected"},
     {"ArrayTooLarge",
      {"var a: array[100000, 100000] of Integer; begin end."},
-     "1:28: Array is too large"},
+     "1:22: Array is too large"},
+    // An error found after an element's parts were built is placed at the
+    // element it concerns, not at the last part handled.
+    {"DefaultOfWrongType",
+     {"procedure P(a: Integer = 'x' + 'y'); begin end;", "begin end."},
+     "1:26: Incompatible types: 'Integer', 'String'"},
+    {"InitialValueOfWrongType",
+     {"var i: Integer = 'x' + 'y';", "begin end."},
+     "1:18: Incompatible types: 'Integer', 'String'"},
+    {"ConstantCallsRoutineInsideSum",
+     {"function F: Integer; begin Result := 1 end;", "const c = 1 + F + 2; begin end."},
+     "2:15: Constant expression expected"},
     {"SyntaxErrorFirst", {"begin", "  x := ;", "end."}, "2:8: Expression expected"},
     // Literals out of range are errors, not some other value.
     {"RealLiteralTooLarge",
