@@ -65,7 +65,7 @@ const Variant& emptyVariant() {
     return empty;
 }
 
-// Float to integer the classic way: halves to even, overflow raises.
+// Float to integer: halves to even, overflow raises.
 std::int64_t roundChecked(double value) {
     if (!std::isfinite(value) || std::fabs(value) >= 9.2233720368547758e18)
         raiseVariantOverflow();
@@ -394,15 +394,23 @@ std::span<const Variant> Variant::elements() const noexcept {
     return A::array(*this)->items;
 }
 
+namespace {
+
+[[noreturn]] void raiseArrayIndexOutOfBounds() {
+    throw EVariantError("Variant or safe array index out of bounds");
+}
+
+} // namespace
+
 const Variant& Variant::at(std::size_t index) const {
     if (type_ != VarType::Array || index >= A::array(*this)->items.size())
-        throw EVariantError("Variant or safe array index out of bounds");
+        raiseArrayIndexOutOfBounds();
     return A::array(*this)->items[index];
 }
 
 Variant& Variant::atForWrite(std::size_t index) {
     if (type_ != VarType::Array || index >= A::array(*this)->items.size())
-        throw EVariantError("Variant or safe array index out of bounds");
+        raiseArrayIndexOutOfBounds();
     if (payload_.block->refs > 1)
         *this = fromArray(A::array(*this)->items);
     return A::array(*this)->items[index];

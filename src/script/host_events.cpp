@@ -51,7 +51,7 @@ TfsCustomEvent::TfsCustomEvent(std::string adapterClass, TfsScript& script,
       argumentCount_(CountArguments(EventArguments(adapterClass_))) {
     auto* proc = dynamic_cast<TfsProcVariable*>(script.FindLocal(handlerName));
     if (proc == nullptr || proc->IsFunction())
-        raiseScriptError("Event handler must be a procedure");
+        raiseHandlerNotProcedure();
 }
 
 void TfsCustomEvent::Invoke(VariantArray& args) {
@@ -65,7 +65,7 @@ TfsEventHelper::TfsEventHelper(std::string name, std::string adapterClass, TfsEv
     : TfsCustomVariable(std::move(name), {TfsVarType::String, "String"}),
       adapterClass_(std::move(adapterClass)), access_(std::move(access)) {
     if (EventArguments(adapterClass_).empty())
-        raiseNamed("Unknown event adapter: ", adapterClass_);
+        raiseUnknownEventAdapter(adapterClass_);
     SetReadOnly(!access_.set);
 }
 

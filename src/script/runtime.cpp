@@ -35,7 +35,7 @@ rq::base::Object* ScriptRuntime::Keep(std::unique_ptr<ScriptObject> object) {
 TfsCustomEvent& ScriptRuntime::AttachEvent(const std::string& adapterClass, TfsScript& script,
                                            const std::string& handlerName) {
     if (EventArguments(adapterClass).empty())
-        raiseNamed("Unknown event adapter: ", adapterClass);
+        raiseUnknownEventAdapter(adapterClass);
     events_.push_back(std::make_unique<TfsCustomEvent>(adapterClass, script, handlerName));
     return *events_.back();
 }

@@ -1,16 +1,13 @@
 // The report's collections as defined data, with the high-byte
 // transformation around each item's string values.
 #include "report/model/collections.h"
+#include "report/model/read_error.h"
 #include "report/model/serializer.h"
 
 #include "base/exceptions.h"
 
 namespace rq::report::model {
 namespace {
-
-[[noreturn]] void raiseReadError() {
-    throw base::Exception("Stream read error");
-}
 
 void putCount(std::string& out, std::size_t n) {
     for (int i = 0; i < 4; ++i)
@@ -55,7 +52,7 @@ std::uint32_t CollectionReader::readCount() {
 
 std::string_view CollectionReader::readBytes(std::size_t n) {
     if (data_.size() - pos_ < n)
-        raiseReadError();
+        raiseStreamReadError();
     const std::string_view bytes = data_.substr(pos_, n);
     pos_ += n;
     return bytes;
@@ -64,7 +61,7 @@ std::string_view CollectionReader::readBytes(std::size_t n) {
 void CollectionReader::read(std::string_view name, const std::function<Persistent&()>& add) {
     const auto length = static_cast<unsigned char>(readBytes(1)[0]);
     if (readBytes(length) != name)
-        raiseReadError();
+        raiseStreamReadError();
     const std::uint32_t count = readCount();
     TfrxXMLSerializer serializer;
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -1,4 +1,5 @@
-// Float text through the base library's classic conversions.
+// Float text through the base library's number conversions (shortest
+// round-trip digits, the format settings' decimal separator).
 #include "report/model/float_text.h"
 
 #include "base/number_text.h"

@@ -1,5 +1,6 @@
 // ClassInfo, the property lookup and the registry of creatable classes.
 #include "report/model/persistent.h"
+#include "report/model/read_error.h"
 
 #include "base/exceptions.h"
 #include "base/text1250.h"
@@ -13,7 +14,7 @@ std::string_view Persistent::ClassName() const {
 
 void Persistent::ReadDefinedData(std::string_view data) {
     if (!data.empty())
-        throw base::Exception("Stream read error");
+        raiseStreamReadError();
 }
 
 ClassInfo::ClassInfo(std::string_view name, const ClassInfo* parent, std::vector<PropInfo> own,

@@ -1,5 +1,6 @@
 // TPicture's defined-data encoding and the image header reader.
 #include "report/model/picture.h"
+#include "report/model/read_error.h"
 
 #include "base/exceptions.h"
 
@@ -51,10 +52,6 @@ bool jpegSize(std::string_view d, int& width, int& height) {
         at += 2 + length;
     }
     return false;
-}
-
-void raiseReadError() {
-    throw base::Exception("Stream read error");
 }
 
 } // namespace
@@ -113,10 +110,10 @@ void TPicture::ReadDefinedData(std::string_view d) {
     }
     const std::size_t nameLength = static_cast<std::uint8_t>(d[0]);
     if (nameLength == 0 || d.size() < 1 + nameLength + 4)
-        raiseReadError();
+        raiseStreamReadError();
     const std::uint32_t dataLength = le32(d, 1 + nameLength);
     if (d.size() - (1 + nameLength + 4) != dataLength)
-        raiseReadError();
+        raiseStreamReadError();
     SetGraphic(std::string(d.substr(1, nameLength)), std::string(d.substr(5 + nameLength)));
 }
 

@@ -2,6 +2,7 @@
 // tables, child elements created by class name, references resolved last.
 #include "report/model/float_text.h"
 #include "report/model/memo_view.h"
+#include "report/model/read_error.h"
 #include "report/model/report.h"
 #include "report/model/serializer.h"
 
@@ -17,10 +18,6 @@ namespace {
 
 [[noreturn]] void raiseInvalidPropertyValue() {
     throw base::Exception("Invalid property value");
-}
-
-[[noreturn]] void raiseReadError() {
-    throw base::Exception("Stream read error");
 }
 
 bool isDecimal(std::string_view text) {
@@ -67,7 +64,7 @@ bool applyShorthand(Persistent& object, std::string_view name, std::string_view 
 std::string fromHex(std::string_view hex) {
     std::optional<std::string> bytes = base::hexToBytes(hex);
     if (!bytes)
-        raiseReadError();
+        raiseStreamReadError();
     return std::move(*bytes);
 }
 
@@ -219,6 +216,10 @@ TfrxComponent* TfrxXMLSerializer::ObjFromText(TfrxComponent& parent, std::string
     TfrxComponent* child = createChild(parent, item);
     finishRead();
     return child;
+}
+
+void raiseStreamReadError() {
+    throw base::Exception("Stream read error");
 }
 
 } // namespace rq::report::model
