@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
 namespace {
 
 using rq::script::TfsScript;
@@ -52,6 +54,31 @@ void BM_CompileTwoHundredLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompileTwoHundredLines)->Unit(benchmark::kMillisecond);
+
+// A script of n statements, one a line: compiling must grow linearly (each
+// statement's line is registered for the debugger's line list once).
+void BM_CompileStatementLines(benchmark::State& state) {
+    std::vector<std::string> lines{"var x: Integer;", "begin"};
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        lines.push_back("x := x + 1;");
+    lines.push_back("end.");
+    rq::script::ScriptRuntime runtime;
+    for (auto _ : state) {
+        TfsScript script(&runtime.Global());
+        script.Lines = lines;
+        if (!script.Compile())
+            state.SkipWithError(script.ErrorMsg().c_str());
+        benchmark::DoNotOptimize(script.Count());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_CompileStatementLines)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_CachedExpressionMillionCalls(benchmark::State& state) {
     rq::script::ScriptRuntime runtime;

@@ -278,12 +278,9 @@ Variant TfsScript::CallFunction(const std::string& name, VariantArray& args, boo
 
 void TfsScript::RegisterLine(const std::string& unit, const std::string& pos) {
     const int line = std::atoi(pos.c_str());
-    std::vector<int>& lines = lineNumbers_[unit];
-    for (int known : lines) {
-        if (known == line)
-            return;
-    }
-    lines.push_back(line);
+    // A set, not a list: a long script registers tens of thousands of lines.
+    if (!lineNumbers_[unit].insert(line).second)
+        return;
     std::string& list = lineRegistry_[unit];
     list += (list.empty() ? "" : ",") + std::to_string(line);
 }

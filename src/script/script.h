@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace rq::script {
@@ -151,13 +152,13 @@ private:
     std::unordered_map<std::string, TfsCustomVariable*> index_; // upper name -> first item
     TfsStatementList statements_;                               // the main program
     std::map<std::string, std::string> lineRegistry_;
-    std::map<std::string, std::vector<int>> lineNumbers_; // lines already registered
-    std::string errorMsg_, errorPos_, errorUnit_;         // of the last compilation
-    RunFlags flags_;                                      // Terminated, Break, Continue, Exit
-    const std::atomic<bool>* stopRequest_ = nullptr;      // the host's stop request, or null
-    int fileAccess_ = -1;                       // 1 allowed, 0 refused, -1 as the parent says
-    bool running_ = false;                      // Execute or a routine is running
-    mutable std::shared_ptr<const void> alive_; // made by the first Alive()
+    std::map<std::string, std::unordered_set<int>> lineNumbers_; // lines already registered
+    std::string errorMsg_, errorPos_, errorUnit_;                // of the last compilation
+    RunFlags flags_;                                 // Terminated, Break, Continue, Exit
+    const std::atomic<bool>* stopRequest_ = nullptr; // the host's stop request, or null
+    int fileAccess_ = -1;                            // 1 allowed, 0 refused, -1 as the parent says
+    bool running_ = false;                           // Execute or a routine is running
+    mutable std::shared_ptr<const void> alive_;      // made by the first Alive()
 };
 
 } // namespace rq::script
