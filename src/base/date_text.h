@@ -1,5 +1,5 @@
 // Date-time values to and from text: the FormatDateTime picture language and
-// the classic DateToStr / TimeToStr / DateTimeToStr and their inverses with
+// DateToStr / TimeToStr / DateTimeToStr and their inverses, with
 // the messages "'%s' is not a valid date", "'%s' is not a valid time" and
 // "'%s' is not a valid date and time".
 #pragma once

@@ -1,4 +1,4 @@
-// Calendar arithmetic on the classic date-time value: a double counting days
+// Calendar arithmetic on the date-time value: a double counting days
 // since 30 December 1899, the fraction being the time of day (for dates before
 // that day the fraction still counts forward from midnight). Years 1..9999.
 #pragma once
@@ -47,12 +47,13 @@ TimeParts decodeTime(DateTime value);
 // 1 for Sunday .. 7 for Saturday.
 int dayOfWeek(DateTime value);
 
-// The date part and the time part as the classic Date, Time and Now give them.
+// Today at midnight, the time of day on day 0, and both together: the
+// script's Date, Time and Now.
 DateTime currentDate();
 DateTime currentTime();
 DateTime now();
 
-// Joins a date and a time of day the classic way (the time counts forward
+// Joins a date and a time of day (the time counts forward
 // from midnight also for dates before 30 December 1899).
 DateTime combineDateTime(DateTime date, DateTime time);
 

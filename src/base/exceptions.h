@@ -31,7 +31,7 @@ class EFOpenError : public Exception {
     using Exception::Exception;
 };
 
-// Arithmetic failures of the classic runtime, raised by the variant
+// Arithmetic failures, raised by the variant
 // operations and the script evaluator: "Division by zero" (integer),
 // "Floating point division by zero", "Invalid floating point operation",
 // "Floating point overflow".
@@ -62,7 +62,8 @@ class EVariantTypeCastError : public EConvertError {
     using EConvertError::EConvertError;
 };
 
-// Builds the classic messages; reason is the operating system's explanation.
+// Builds the messages above with the file's name in double quotes; reason is
+// the operating system's explanation.
 [[noreturn]] void raiseCannotCreateFile(std::string_view fileName, std::string_view reason);
 [[noreturn]] void raiseCannotOpenFile(std::string_view fileName, std::string_view reason);
 

@@ -1,5 +1,5 @@
-// Format: the classic printf-style formatting over a list of Variant
-// arguments (the script engine passes its open-array arguments as they are).
+// Format: printf-style formatting over a list of Variant arguments (the
+// script engine passes its open-array arguments as they are).
 //
 // Specifier: "%" [index ":"] ["-"] [width] ["." precision] type, where index,
 // width and precision may be "*" (taken from the next argument, which must be

@@ -22,7 +22,7 @@ struct FormatSettings {
     std::string LongTimeFormat = "h:mm:ss AMPM";
     // Currency text of Format's %m: symbol, position of the symbol for
     // positive amounts (0 "$1", 1 "1$", 2 "$ 1", 3 "1 $") and for negative
-    // ones (0 "($1)" .. 15 "(1 $)", the classic sixteen layouts), decimals.
+    // ones (0 "($1)" .. 15 "(1 $)", sixteen layouts in all), decimals.
     std::string CurrencyString = "$";
     int CurrencyFormat = 0;
     int NegCurrFormat = 0;

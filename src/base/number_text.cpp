@@ -1,4 +1,4 @@
-// Integer and floating-point text conversions with the classic rules.
+// Integer and floating-point text conversions (rules in number_text.h).
 #include "base/number_text.h"
 
 #include "base/exceptions.h"
@@ -13,7 +13,7 @@
 namespace rq::base {
 namespace {
 
-// Precision and decimals are accepted up to 18, as in the classic routines.
+// Precision and decimals are accepted up to 18; more are taken as 18.
 constexpr int kMaxDigits = 18;
 // Digits taken from a double before any rounding: 15 is what a double holds
 // for every decimal input, so a typed 1.005 is 1.005 (and shows as 1.01 with
@@ -127,7 +127,8 @@ std::string specialText(long double value) {
     return value < 0 ? "-INF" : "INF";
 }
 
-// Places the currency symbol around an amount with the classic layouts.
+// Places the currency symbol around an amount in the layout CurrencyFormat
+// (positive) or NegCurrFormat (negative) selects.
 std::string currencyText(const std::string& amount, bool negative, const FormatSettings& s) {
     const std::string& c = s.CurrencyString;
     if (!negative) {

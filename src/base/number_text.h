@@ -1,5 +1,5 @@
-// Integer and floating-point numbers to and from text with the classic
-// semantics and error messages: IntToStr, StrToInt ("'%s' is not a valid
+// Integer and floating-point numbers to and from text, with the rules and
+// error messages below: IntToStr, StrToInt ("'%s' is not a valid
 // integer value"), StrToFloat ("'%s' is not a valid floating point value"),
 // FloatToStr (general form, 15 significant digits) and FloatToStrF.
 #pragma once

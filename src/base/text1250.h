@@ -35,7 +35,7 @@ AnsiString codePointNames(std::u32string_view codePoints);
 inline char charAt1(std::string_view text, std::size_t pos) {
     return text[pos - 1];
 }
-// Copy(text, index, count) with the classic clamping: an index below 1 counts
+// Copy(text, index, count), clamped instead of failing: an index below 1 counts
 // as 1, a range past the end is cut, an empty result for index > length.
 AnsiString copy1(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count);
 // Pos(sub, text): 1-based position of the first occurrence, 0 when absent

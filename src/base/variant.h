@@ -1,5 +1,5 @@
 // Variant: the tagged value of every report and script value, with the
-// classic Object Pascal variant conversions, comparisons and operators.
+// variant conversions, comparisons and operators of the script language.
 //
 // Layout: 16 bytes, a type tag and an 8-byte payload. Scalars live in the
 // payload; strings, wide strings and arrays are reference-counted immutable
@@ -63,7 +63,8 @@ public:
     virtual ~Object();
 };
 
-// The classic type codes, returned by VarType.
+// The type codes VarType returns; the numbers are stored in data and
+// compared by scripts, so they never change.
 enum class VarType : std::uint16_t {
     Empty = 0,
     Null = 1,
@@ -184,7 +185,7 @@ private:
 
 static_assert(sizeof(Variant) == 16, "Variant stays two words");
 
-// The classic text of a type code: "Empty", "Null", "Smallint", "Integer",
+// The text of a type code: "Empty", "Null", "Smallint", "Integer",
 // "Single", "Double", "Currency", "Date", "OleStr", "Dispatch", "Boolean",
 // "Byte", "Int64", "String", "Array Variant".
 std::string varTypeAsText(VarType type);

@@ -51,8 +51,8 @@ Variant integerResult(std::int64_t value, NumClass cls) {
     return Variant::fromInt64(value);
 }
 
-// Raises the classic floating-point faults for a result computed from
-// finite operands.
+// Raises the floating-point faults (overflow for an infinite result, invalid
+// operation for NaN) for a result computed from finite operands.
 double checkedFloat(double result) {
     if (std::isnan(result))
         raiseInvalidOp();

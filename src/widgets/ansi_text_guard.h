@@ -10,7 +10,8 @@ class QLineEdit;
 
 namespace rq::widgets {
 
-// The longest text a field takes (the edit control's classic limit).
+// The longest text a field takes (32 767 characters); the guard refuses
+// more at entry, so that nothing typed is cut later.
 inline constexpr int kTextFieldLimit = 32767;
 
 // Accepts only text that Windows-1250 can hold.

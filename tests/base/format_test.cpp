@@ -1,4 +1,4 @@
-// Format: specifiers, arguments by type, and the classic errors.
+// Format: specifiers, arguments by type, and the format errors.
 #include "base/format.h"
 
 #include "test_support.h"

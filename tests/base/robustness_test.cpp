@@ -1,5 +1,5 @@
 // Malformed pictures, format strings and texts: every routine either gives a
-// result or raises its classic error, never reads out of bounds (the
+// result or raises its own documented error, never reads out of bounds (the
 // sanitizer build runs these) and never raises anything else.
 #include "base/date_text.h"
 #include "base/format.h"

@@ -1,4 +1,4 @@
-// Dialog geometry from dialog units: the classic units of an 8-point dialog
+// Dialog geometry from dialog units: the units of an 8-point dialog
 // font (6 x 13) and a larger font, checked against the pixel numbers.
 #include "dialogs/dialog_layout.h"
 

@@ -63,7 +63,7 @@ private:
     QFont savedFont_;
 };
 
-TEST_F(Dialogs, FixedFontGivesTheClassicDialogUnits) {
+TEST_F(Dialogs, FixedFontGivesSixByThirteenDialogUnits) {
     const DialogUnits units = dialogUnitsOf(messageFont());
     EXPECT_EQ(units.x, 6);
     EXPECT_EQ(units.y, 13);

@@ -1,4 +1,4 @@
-// The store's failures, each with the classic message text.
+// The store's failures, each with its own fixed message text.
 #pragma once
 
 #include "base/exceptions.h"

@@ -1,6 +1,7 @@
 // Colour name table: the sixteen basic colours, four extra named colours,
 // the system colours (0xFF000000 + system colour index) and the two special
-// values. System colours resolve to the classic Windows scheme.
+// values. System colours resolve to one fixed scheme (grey faces,
+// navy highlight, black text), the same on every desktop.
 #include "report/render/color_names.h"
 
 #include "base/text1250.h"
@@ -76,7 +77,7 @@ constexpr std::array<NamedColor, 52> kNames = {{
     {"clDefault", clDefault},
 }};
 
-// Classic scheme, indexed by system colour number (0x00BBGGRR).
+// The fixed scheme, indexed by system colour number (0x00BBGGRR).
 constexpr std::array<Color, 31> kSystemRgb = {
     0xC8D0D4, // 0 scroll bar
     0xA56E3A, // 1 background

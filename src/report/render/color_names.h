@@ -14,7 +14,7 @@ namespace rq::report::render {
 std::optional<Color> colorFromName(std::string_view name);
 
 // A plain 0x00BBGGRR colour: system colours (top byte 0xFF) become the RGB
-// of the classic Windows scheme, the program's fixed setting.
+// of the program's one fixed scheme, whatever the desktop's theme.
 Color colorToRgb(Color color);
 
 } // namespace rq::report::render

@@ -38,7 +38,7 @@ Qt::CursorShape cursorShape(int cursor, TfrxPreviewTool tool) {
     return cursor == crHandPoint ? Qt::PointingHandCursor : toolCursor(tool);
 }
 
-// The classic shift-state bits: shift, alt, ctrl.
+// The shift-state bits the preview's handlers take: 1 shift, 2 alt, 4 ctrl.
 TShiftState shiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
            (modifiers.testFlag(Qt::AltModifier) ? 2 : 0) |

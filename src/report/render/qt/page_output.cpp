@@ -54,9 +54,7 @@ QImage renderImage(PaperSize paper, double dpi, bool printer, const PageDrawFn& 
         throw base::Exception("The image of " + std::to_string(size.cx) + " x " +
                               std::to_string(size.cy) + " pixels cannot be made");
     image.fill(Qt::white);
-    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    setImageResolution(image, dpi);
     // A printer of that resolution, or the screen zoomed to it.
     const int canvasDpi = printer ? base::roundToInt(dpi) : ScreenDpi;
     drawOnDevice(image, canvasDpi, canvasDpi, printer, scale, scale, draw);

@@ -271,10 +271,14 @@ QtImageCanvas::QtImageCanvas(Size size, int dpi, bool printer)
     : QtCanvas(dpi, dpi, printer),
       image_(std::max(1, size.cx), std::max(1, size.cy), QImage::Format_ARGB32_Premultiplied) {
     image_.fill(Qt::white);
-    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
-    image_.setDotsPerMeterX(dotsPerMeter);
-    image_.setDotsPerMeterY(dotsPerMeter);
+    setImageResolution(image_, dpi);
     beginOn(&image_);
+}
+
+void setImageResolution(QImage& image, double dpi) {
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
 }
 
 QtImageCanvas::~QtImageCanvas() {

@@ -74,6 +74,10 @@ private:
     bool glyphText_ = false;
 };
 
+// Marks an image as having the given resolution (dots per inch), which PNG
+// files keep as their physical pixel size.
+void setImageResolution(QImage& image, double dpi);
+
 // A memory bitmap with its canvas: measuring bitmaps, previews and PNG output.
 class QtImageCanvas : public QtCanvas {
 public:
