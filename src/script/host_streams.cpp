@@ -1,5 +1,6 @@
 // MemoryStream and FileStream.
 #include "script/host_streams.h"
+#include "script/file_read.h"
 
 #include "script/errors.h"
 
@@ -85,12 +86,7 @@ void MemoryStream::LoadFromStream(ByteStream& source) {
 }
 
 void MemoryStream::LoadFromFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        rq::base::raiseCannotOpenFile(fileName, std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    data_ = text.str();
+    data_ = ReadWholeFile(fileName, kMaxLoadedFileSize);
     position_ = 0;
 }
 
@@ -108,6 +104,15 @@ void MemoryStream::Free() {
 
 FileStream::FileStream(const std::string& fileName, int mode)
     : ByteStream("TFileStream"), fileName_(fileName) {
+    // A device or a pipe is no file to seek in, and opening a pipe waits for
+    // its other end without end.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(fileName, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        if (mode == kCreate)
+            rq::base::raiseCannotCreateFile(fileName, "Not a regular file");
+        rq::base::raiseCannotOpenFile(fileName, "Not a regular file");
+    }
     if (mode == kCreate) {
         file_ = std::fopen(fileName.c_str(), "w+b");
         if (file_ == nullptr)

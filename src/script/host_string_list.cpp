@@ -2,6 +2,7 @@
 // bounds (N)" and changing a sorted list by position "Operation not allowed on
 // sorted list".
 #include "script/host_string_list.h"
+#include "script/file_read.h"
 
 #include "base/letter_case.h"
 #include "script/errors.h"
@@ -256,12 +257,7 @@ void StringList::SetSorted(bool value) {
 }
 
 void StringList::LoadFromFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        rq::base::raiseCannotOpenFile(fileName, std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    SetText(text.str());
+    SetText(ReadWholeFile(fileName, kMaxLoadedFileSize));
 }
 
 void StringList::SaveToFile(const std::string& fileName) const {

@@ -3,6 +3,7 @@
 // each use, so an item whose element was cleared away gives an error
 // instead of reaching freed memory.
 #include "script/errors.h"
+#include "script/file_read.h"
 #include "script/host_objects.h"
 #include "script/runtime.h"
 #include "script/stdlib.h"
@@ -77,12 +78,7 @@ XMLItemObject& Item(Object* o) {
 }
 
 std::string ReadFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        rq::base::raiseCannotOpenFile(fileName, std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return ReadWholeFile(fileName, kMaxLoadedFileSize);
 }
 
 void AddItemClass(TfsScript& script) {

@@ -4,6 +4,8 @@
 // element after the token.
 #include "script/il_parser.h"
 
+#include "script/file_read.h"
+
 #include "base/exceptions.h"
 #include "base/text1250.h"
 #include "script/errors.h"
@@ -47,32 +49,9 @@ std::string Quoted(const std::string& value) {
 }
 
 // A unit named in a uses clause is read from a regular file of at most
-// TfsILParser::kMaxUnitFileSize bytes: a device, a pipe or a directory
-// (reading "/dev/zero" never ends) and anything larger are refused before
-// reading, and the read itself stops at the limit should the file grow.
+// TfsILParser::kMaxUnitFileSize bytes.
 std::string ReadUnitFile(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(name, error);
-    if (error)
-        rq::base::raiseCannotOpenFile(name, std::strerror(error.value()));
-    if (!std::filesystem::is_regular_file(status))
-        rq::base::raiseCannotOpenFile(name, "Not a regular file");
-    const std::string tooLarge =
-        "Larger than " + std::to_string(TfsILParser::kMaxUnitFileSize) + " bytes";
-    const std::uintmax_t size = std::filesystem::file_size(name, error);
-    if (error)
-        rq::base::raiseCannotOpenFile(name, std::strerror(error.value()));
-    if (size > TfsILParser::kMaxUnitFileSize)
-        rq::base::raiseCannotOpenFile(name, tooLarge);
-    std::ifstream file(name, std::ios::binary);
-    if (!file)
-        rq::base::raiseCannotOpenFile(name, std::strerror(errno));
-    std::string text(TfsILParser::kMaxUnitFileSize + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (text.size() > TfsILParser::kMaxUnitFileSize)
-        rq::base::raiseCannotOpenFile(name, tooLarge);
-    return text;
+    return ReadWholeFile(name, TfsILParser::kMaxUnitFileSize);
 }
 
 } // namespace

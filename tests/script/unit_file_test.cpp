@@ -1,15 +1,17 @@
-// Units named in uses clauses are read only from regular files of a bounded
-// size: devices, directories and oversized files are refused with a message
-// before anything is read.
+// Units named in uses clauses and files a script loads are read only from
+// regular files of a bounded size: devices, pipes, directories and oversized
+// files are refused with a message before anything is read.
 #include "base/exceptions.h"
-#include "script/runtime.h"
+#include "script/file_read.h"
 #include "script/il_parser.h"
+#include "script/runtime.h"
 #include "script/script.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rq::script {
@@ -72,6 +74,58 @@ TEST_F(UnitFileTest, MissingFileNamesTheSystemReason) {
     const std::string missing = (dir_ / "missing.pas").string();
     EXPECT_EQ(compileUses(missing),
               "Cannot open file \"" + missing + "\". No such file or directory");
+}
+
+// Runs "var ...; begin STATEMENT end." and gives "" or the failure's message.
+std::string runLoading(const std::string& statement) {
+    ScriptRuntime runtime;
+    TfsScript script(&runtime.Global());
+    script.Lines = {"var l: TStringList; m: TMemoryStream; d: TfsXMLDocument; f: TFileStream;",
+                    "begin " + statement + " end."};
+    try {
+        if (!script.Compile())
+            return "compile: " + script.ErrorMsg();
+        script.Execute();
+        return "";
+    } catch (const rq::base::Exception& e) {
+        return e.what();
+    }
+}
+
+TEST_F(UnitFileTest, LoadingRefusesDevicesPipesAndHugeFiles) {
+    const std::string fifo = (dir_ / "pipe").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = (dir_ / "huge.txt").string();
+    std::ofstream(huge).put('x');
+    fs::resize_file(huge, kMaxLoadedFileSize + 1); // sparse: nothing is written
+    const std::string loads[] = {
+        "l := TStringList.Create; l.LoadFromFile('NAME')",
+        "m := TMemoryStream.Create; m.LoadFromFile('NAME')",
+        "d := TfsXMLDocument.Create; d.LoadFromFile('NAME')",
+    };
+    for (const std::string& load : loads) {
+        for (const std::string& name : {std::string("/dev/zero"), fifo}) {
+            std::string statement = load;
+            statement.replace(statement.find("NAME"), 4, name);
+            EXPECT_EQ(runLoading(statement),
+                      "Cannot open file \"" + name + "\". Not a regular file");
+        }
+        std::string statement = load;
+        statement.replace(statement.find("NAME"), 4, huge);
+        EXPECT_EQ(runLoading(statement),
+                  "Cannot open file \"" + huge + "\". Larger than 67108864 bytes");
+    }
+    EXPECT_EQ(runLoading("f := TFileStream.Create('" + fifo + "', fmOpenRead)"),
+              "Cannot open file \"" + fifo + "\". Not a regular file");
+    EXPECT_EQ(runLoading("f := TFileStream.Create('" + fifo + "', fmCreate)"),
+              "Cannot create file \"" + fifo + "\". Not a regular file");
+}
+
+TEST_F(UnitFileTest, LoadingReadsARegularFileWhole) {
+    const std::string path = write("lines.txt", "a\nb\n");
+    EXPECT_EQ(runLoading("l := TStringList.Create; l.LoadFromFile('" + path +
+                         "'); if l.Count <> 2 then RaiseException('lines: ' + l.Text)"),
+              "");
 }
 
 } // namespace
