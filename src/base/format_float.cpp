@@ -146,9 +146,13 @@ private:
     // The k-th integer placeholder from the left stands for the digit at
     // position intPlaceholders - 1 - k from the right; the first one also
     // writes the digits that have no placeholder.
+    // A placeholder beyond the analysed ones (after the exponent, which ends
+    // the number part) writes nothing.
     void writeIntDigits(const std::string& digits, int k) {
         const int len = static_cast<int>(digits.size());
         const int pos = p_.intPlaceholders - 1 - k;
+        if (pos < 0)
+            return;
         const int from = k == 0 ? len - 1 : pos;
         for (int q = from; q >= pos; --q) {
             if (q >= len)

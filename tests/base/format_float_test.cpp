@@ -53,6 +53,10 @@ TEST(FormatFloat, PictureTable) {
         {"0.00E+00", 0, "0.00E+00"},
         {"E+", 5, "E+"},
         {"0E+", 5, "5E+"},
+        // The exponent ends the number: placeholders after it write nothing
+        // (a later "#" once read before the digits' start).
+        {"0E+00#", 12345, "1E+04"},
+        {"#,#0.0E+0 #,##x", 12345, "123.5E+2 x"},
         // sections
         {"0;(0)", -5, "(5)"},
         {"0;(0)", 5, "5"},
