@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -80,6 +81,36 @@ void BM_TextLayoutPrinter600(benchmark::State& state) {
     layOutBody(state, 600, true);
 }
 BENCHMARK(BM_TextLayoutPrinter600);
+
+// Wrapping one paragraph of n tagged words into a narrow box: each line's
+// character records are cut from the paragraph's once, so the time grows
+// linearly with the paragraph.
+void BM_WrapLongTaggedParagraph(benchmark::State& state) {
+    ensureApplication();
+    std::string paragraph;
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        paragraph += i % 4 == 1 ? "<b>dolor</b> " : "ipsum ";
+    const Rect box{0, 0, 300, 100000};
+    auto text = std::make_unique<TfrxDrawText>(qt::newScreenMeasuringCanvas());
+    CanvasFont font;
+    font.name = "Tahoma";
+    font.height = -15;
+    for (auto _ : state) {
+        text->UseFont(font);
+        text->SetLayoutOptions(true, true, 0, false, false);
+        text->SetSpacing(0, 0, 0);
+        text->SetBounds(1, 1, box, box);
+        text->SetLines({paragraph});
+        benchmark::DoNotOptimize(text->wrappedLines().size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_WrapLongTaggedParagraph)
+    ->Arg(2000)
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace
 

@@ -111,15 +111,29 @@ void TfrxDrawText::SetLines(const std::vector<std::string>& lines) {
     measuring_->font().style = defaultStyle;
 }
 
-// The current line list keeps its first `keep` records (plus a copy of the
-// last one for a hyphen); the rest starts the next line list.
-void TfrxDrawText::splitLineList(std::size_t keep, bool hyphen) {
+// Cuts the paragraph's record list (at listIndex, the last one) into one
+// list per wrapped line: each line keeps its records (padded with defaults
+// when it keeps more than are left), plus a copy of its last one for a
+// hyphen; with rest, the records after the last cut make the final line's
+// list. Each record is copied once, so a long paragraph wraps in linear time.
+void TfrxDrawText::splitLineLists(std::size_t listIndex, const std::vector<LineCut>& cuts,
+                                  bool rest) {
     auto& lists = tags_.lines();
-    TfrxHTMLTags rest(lists.back().begin() + static_cast<std::ptrdiff_t>(keep), lists.back().end());
-    lists.back().resize(keep);
-    if (hyphen && keep > 0)
-        lists.back().push_back(lists.back().back());
-    lists.push_back(std::move(rest));
+    const TfrxHTMLTags all = std::move(lists[listIndex]);
+    lists.resize(listIndex);
+    std::size_t position = 0;
+    for (const LineCut& cut : cuts) {
+        const std::size_t end = std::min(position + cut.keep, all.size());
+        TfrxHTMLTags line(all.begin() + static_cast<std::ptrdiff_t>(position),
+                          all.begin() + static_cast<std::ptrdiff_t>(end));
+        line.resize(cut.keep);
+        if (cut.hyphen && cut.keep > 0)
+            line.push_back(line.back());
+        lists.push_back(std::move(line));
+        position = end;
+    }
+    if (rest)
+        lists.emplace_back(all.begin() + static_cast<std::ptrdiff_t>(position), all.end());
 }
 
 // The leading part of the word starting at wordStart (1-based) that may be
@@ -162,6 +176,7 @@ void TfrxDrawText::wrapParagraph(std::string paragraph, int maxWidth, int firstW
         return paragraph.substr(static_cast<std::size_t>(from - 1),
                                 static_cast<std::size_t>(to - from + 1));
     };
+    std::vector<LineCut> cuts;
     int s = 1, b = 1, e = 0, limit = firstWidth;
     for (int i = 1; i <= n; ++i) {
         if (paragraph[static_cast<std::size_t>(i - 1)] == ' ')
@@ -174,32 +189,32 @@ void TfrxDrawText::wrapParagraph(std::string paragraph, int maxWidth, int firstW
         const int p = static_cast<int>(part.size());
         if (b == s && i == s) {
             lines_.push_back({chars(s, s), 0});
-            splitLineList(1, false);
+            cuts.push_back({1, false});
         } else if (b == s && p > 0) {
             lines_.push_back({part + "-", 0});
-            splitLineList(static_cast<std::size_t>(p), true);
+            cuts.push_back({static_cast<std::size_t>(p), true});
             b = s + p - 1;
         } else if (b == s) {
             lines_.push_back({chars(s, i - 1), 0});
-            splitLineList(static_cast<std::size_t>(i - s), false);
+            cuts.push_back({static_cast<std::size_t>(i - s), false});
             b = i - 1;
         } else if (p > 0) {
             lines_.push_back({chars(s, b) + part + "-", 0});
-            splitLineList(static_cast<std::size_t>(b - s + 1 + p), true);
+            cuts.push_back({static_cast<std::size_t>(b - s + 1 + p), true});
             b += p;
         } else {
             lines_.push_back({chars(s, b - 1), 0});
-            splitLineList(static_cast<std::size_t>(b - s + 1), false);
+            cuts.push_back({static_cast<std::size_t>(b - s + 1), false});
         }
         e = advance(b);
         s = b + 1;
         i = s - 1; // the loop's increment continues the scan at s
         limit = maxWidth;
     }
+    // A break at the very end leaves no line for the rest of the records.
     if (s <= n)
         lines_.push_back({chars(s, n), 0});
-    else
-        tags_.lines().pop_back(); // a break at the very end leaves no line for the list
+    splitLineLists(listIndex, cuts, s <= n);
 }
 
 void TfrxDrawText::measureExtents(std::string_view line, Canvas& canvas) {

@@ -80,7 +80,13 @@ private:
     int toMeasure(long double pixels) const;
     long double measureFactor() const; // k = MeasureDpi / ScreenDpi
     void wrapParagraph(std::string paragraph, int maxWidth, int firstWidth, int charSpacing);
-    void splitLineList(std::size_t keep, bool hyphen);
+    // Where a wrapped paragraph's record list is cut: the records a line
+    // keeps, and whether the line repeats its last record for a hyphen.
+    struct LineCut {
+        std::size_t keep;
+        bool hyphen;
+    };
+    void splitLineLists(std::size_t listIndex, const std::vector<LineCut>& cuts, bool rest);
     std::string wordBreakPart(const std::string& paragraph, int wordStart, int overflow) const;
     int MeasureLine(std::string_view line, int charSpacing, std::size_t lineIndex, Canvas& canvas,
                     bool cumulative);

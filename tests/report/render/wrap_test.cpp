@@ -84,6 +84,28 @@ TEST(Wrapping, WordBreakSplitsAtSyllablesWithAHyphen) {
     EXPECT_EQ(text->tags().lines()[3].size(), 2u);
 }
 
+// Each wrapped line's records are those of its own characters: styles and
+// source positions continue where the previous line stopped.
+TEST(Wrapping, EachLineKeepsTheRecordsOfItsCharacters) {
+    auto text = makeLayout();
+    LayoutOptions o;
+    o.textRect = o.deviceRect = {0, 0, 40, 200}; // 250 units: "aaaa" but not "aaaa a"
+    prepareLayout(*text, o, {"aaa <b>aaa</b> aaa <i>aa</i>"});
+    ASSERT_EQ(wrappedTexts(*text), (std::vector<std::string>{"aaa", "aaa", "aaa", "aa"}));
+    std::vector<std::string> styles;
+    std::vector<int> firstPositions;
+    for (const TfrxHTMLTags& line : text->tags().lines()) {
+        std::string codes;
+        for (const TfrxHTMLTag& tag : line)
+            codes += static_cast<char>('0' + tag.fontStyle);
+        styles.push_back(codes);
+        firstPositions.push_back(line.empty() ? 0 : line.front().sourcePosition);
+    }
+    // Lines keep their breaking space's record; the bold word is 1, italic 2.
+    EXPECT_EQ(styles, (std::vector<std::string>{"0000", "1110", "0000", "22"}));
+    EXPECT_EQ(firstPositions, (std::vector<int>{1, 8, 16, 23}));
+}
+
 TEST(Wrapping, ParagraphsLongerThanTheFixedArraysAreMeasuredWhole) {
     std::string paragraph = "aa";
     for (int i = 0; i < 3000; ++i)
