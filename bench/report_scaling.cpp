@@ -3,6 +3,7 @@
 // Both must stay O(n log n): names are checked for duplicates on every load
 // and every prepared object gets an alias in the store's dictionary.
 #include "report/engine/engine.h"
+#include "report/engine/text_expansion.h"
 #include "report/model/memo_view.h"
 #include "report/model/page.h"
 #include "report/model/report.h"
@@ -72,5 +73,23 @@ BENCHMARK(BM_PrepareReportMemos)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oNLogN);
+
+// A memo text of n bracketed expressions: the expansion writes the result
+// once, so it grows linearly with the text.
+void BM_ExpandManyBrackets(benchmark::State& state) {
+    std::string text;
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        text += "text [abc] ";
+    const engine::ExpressionText value = [](const std::string&) { return std::string("value"); };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine::ExpandBracketed(text, "[", "]", value));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ExpandManyBrackets)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace

@@ -85,20 +85,26 @@ std::string ExpandBracketed(std::string s, std::string_view open, std::string_vi
                             const ExpressionText& evaluate) {
     if (open.empty() || close.empty() || s.find(open) == std::string::npos)
         return s;
+    // The result is written afresh, the text between brackets copied and
+    // each bracket replaced by its value: a value is never scanned again, and
+    // a text with many brackets expands in linear time.
+    std::string out;
+    std::size_t copied = 0; // source characters written out so far
     int i = 1, j = 0;
     do {
         while (i < length(s) && !startsAt(s, i, open))
             ++i;
         const std::string expression = ExtractBracketed(s, open, close, i, j);
         if (i != j) {
-            s.erase(static_cast<std::size_t>(i - 1), static_cast<std::size_t>(j - i + 1));
-            const std::string value = evaluate(expression);
-            s.insert(static_cast<std::size_t>(i - 1), value);
-            i += length(value);
+            out.append(s, copied, static_cast<std::size_t>(i - 1) - copied);
+            out += evaluate(expression);
+            copied = static_cast<std::size_t>(j);
+            i = j + 1;
             j = 0;
         }
     } while (i != j);
-    return s;
+    out.append(s, copied);
+    return out;
 }
 
 namespace {

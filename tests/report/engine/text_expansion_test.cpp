@@ -91,6 +91,7 @@ const ExpandCase kExpandCases[] = {
     {"CustomDelimiters", "[m1] <%name%>", "<%,%>", "[m1] N"},
     {"UnmatchedRemainderKept", "[m1] and [open", "[,]", "Kovacs Kft. and [open"},
     {"ValueAtTheEnd", "x[name]", "[,]", "xN"},
+    {"AdjacentExpressions", "[name][name]-[m1][x][name]", "[,]", "NN-Kovacs Kft.N"},
     {"NoCommaNoExpansion", "[m1]", "[]", "[m1]"},
 };
 INSTANTIATE_TEST_SUITE_P(Engine, ExpandBracketedTest, testing::ValuesIn(kExpandCases),
