@@ -1,6 +1,7 @@
 // Units named in uses clauses and files a script loads are read only from
 // regular files of a bounded size: devices, pipes, directories and oversized
 // files are refused with a message before anything is read.
+#include "../support/script_runner.h"
 #include "base/exceptions.h"
 #include "script/file_read.h"
 #include "script/il_parser.h"
@@ -76,20 +77,13 @@ TEST_F(UnitFileTest, MissingFileNamesTheSystemReason) {
               "Cannot open file \"" + missing + "\". No such file or directory");
 }
 
-// Runs "var ...; begin STATEMENT end." and gives "" or the failure's message.
+// Runs "var ...; begin STATEMENT end.": "" or "error: " and the failure.
 std::string runLoading(const std::string& statement) {
     ScriptRuntime runtime;
     TfsScript script(&runtime.Global());
-    script.Lines = {"var l: TStringList; m: TMemoryStream; d: TfsXMLDocument; f: TFileStream;",
-                    "begin " + statement + " end."};
-    try {
-        if (!script.Compile())
-            return "compile: " + script.ErrorMsg();
-        script.Execute();
-        return "";
-    } catch (const rq::base::Exception& e) {
-        return e.what();
-    }
+    return rq::test::CompileAndRun(
+        script, {"var l: TStringList; m: TMemoryStream; d: TfsXMLDocument; f: TFileStream;",
+                 "begin " + statement + " end."});
 }
 
 TEST_F(UnitFileTest, LoadingRefusesDevicesPipesAndHugeFiles) {
@@ -108,17 +102,17 @@ TEST_F(UnitFileTest, LoadingRefusesDevicesPipesAndHugeFiles) {
             std::string statement = load;
             statement.replace(statement.find("NAME"), 4, name);
             EXPECT_EQ(runLoading(statement),
-                      "Cannot open file \"" + name + "\". Not a regular file");
+                      "error: Cannot open file \"" + name + "\". Not a regular file");
         }
         std::string statement = load;
         statement.replace(statement.find("NAME"), 4, huge);
         EXPECT_EQ(runLoading(statement),
-                  "Cannot open file \"" + huge + "\". Larger than 67108864 bytes");
+                  "error: Cannot open file \"" + huge + "\". Larger than 67108864 bytes");
     }
     EXPECT_EQ(runLoading("f := TFileStream.Create('" + fifo + "', fmOpenRead)"),
-              "Cannot open file \"" + fifo + "\". Not a regular file");
+              "error: Cannot open file \"" + fifo + "\". Not a regular file");
     EXPECT_EQ(runLoading("f := TFileStream.Create('" + fifo + "', fmCreate)"),
-              "Cannot create file \"" + fifo + "\". Not a regular file");
+              "error: Cannot create file \"" + fifo + "\". Not a regular file");
 }
 
 TEST_F(UnitFileTest, LoadingReadsARegularFileWhole) {
