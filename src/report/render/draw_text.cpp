@@ -237,15 +237,26 @@ int TfrxDrawText::MeasureLine(std::string_view line, int charSpacing, std::size_
         lineIndex < tags_.lines().size() ? tags_.lines()[lineIndex] : kNone;
     if (!records.empty() && !records[0].sameAsPrevious)
         canvas.font().style = records[0].fontStyle;
-    measureExtents(line, canvas);
+    const auto styleChangesAt = [&](std::size_t i) {
+        return i < records.size() && !records[i].sameAsPrevious;
+    };
+    // Each run of one style is measured on its own: measuring the whole line
+    // again at every change of style made a long tagged paragraph quadratic.
+    std::size_t runStart = 0;
     int sum = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const TfrxHTMLTag* record = i < records.size() ? &records[i] : nullptr;
-        if (i > 0 && record && !record->sameAsPrevious) {
-            canvas.font().style = record->fontStyle;
-            measureExtents(line, canvas);
+        if (i == 0 || styleChangesAt(i)) {
+            if (i > 0)
+                canvas.font().style = records[i].fontStyle;
+            std::size_t runEnd = i + 1;
+            while (runEnd < line.size() && !styleChangesAt(runEnd))
+                ++runEnd;
+            measureExtents(line.substr(i, runEnd - i), canvas);
+            runStart = i;
         }
-        int w = extentScratch_[i] - (i > 0 ? extentScratch_[i - 1] : 0) + charSpacing;
+        const TfrxHTMLTag* record = i < records.size() ? &records[i] : nullptr;
+        const std::size_t k = i - runStart;
+        int w = extentScratch_[k] - (k > 0 ? extentScratch_[k - 1] : 0) + charSpacing;
         if (record && record->reduced)
             w = base::roundToInt(static_cast<long double>(w) / 1.5L);
         advances_[i] = cumulative && i > 0 ? advances_[i - 1] + w : w;
