@@ -141,6 +141,14 @@ const ErrorCase kErrors[] = {
     {"ConstantCallsRoutineInsideSum",
      {"function F: Integer; begin Result := 1 end;", "const c = 1 + F + 2; begin end."},
      "2:15: Constant expression expected"},
+    // The grammar's loops keep the operator of a failed last pass; the
+    // expression it leaves behind is incomplete, never run.
+    {"DanglingOperator",
+     {"var n: Integer;", "begin n := 1 + 2 + ; end."},
+     "2:19: Expression expected"},
+    {"DanglingBracket",
+     {"var n: Integer;", "begin n := 1 + 2 + ( ; end."},
+     "2:22: Expression expected"},
     {"SyntaxErrorFirst", {"begin", "  x := ;", "end."}, "2:8: Expression expected"},
     // Literals out of range are errors, not some other value.
     {"RealLiteralTooLarge",
