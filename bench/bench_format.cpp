@@ -1,5 +1,6 @@
 // Benchmarks of the number formatting every amount field and report value
 // goes through, and of the Variant arithmetic the script evaluator runs.
+#include "base/date_text.h"
 #include "base/format_float.h"
 #include "base/variant.h"
 
@@ -39,5 +40,24 @@ void BM_VariantIntegerAdd(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_VariantIntegerAdd);
+
+// A date picture of n repeated literal characters and n date tokens: each
+// character is looked at a bounded number of times, so the time grows
+// linearly.
+void BM_FormatDateTimeLongPicture(benchmark::State& state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::string picture(n, '9');
+    for (std::size_t i = 0; i < n / 4; ++i)
+        picture += "yy-";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rq::base::formatDateTime(picture, 45000.5));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_FormatDateTimeLongPicture)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace

@@ -56,7 +56,8 @@ double number(std::string_view text) {
     if (tryStrToFloat(text, value))
         return value;
     char bytes[sizeof value] = {};
-    std::memcpy(bytes, text.data(), std::min(text.size(), sizeof bytes));
+    if (!text.empty()) // an empty view may have no data at all
+        std::memcpy(bytes, text.data(), std::min(text.size(), sizeof bytes));
     std::memcpy(&value, bytes, sizeof value);
     return value;
 }

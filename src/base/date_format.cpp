@@ -55,9 +55,14 @@ private:
                 token = 'N';
             lastToken = token;
         }
+        // A token letter takes the run of its repetitions. The run is only
+        // measured for those: measuring it for every other character made a
+        // long run of one literal character quadratic.
         std::size_t count = 1;
-        while (i + count < p.size() && p[i + count] == starter)
-            ++count;
+        if (std::string_view("YMDHNSZTC").find(token) != std::string_view::npos) {
+            while (i + count < p.size() && p[i + count] == starter)
+                ++count;
+        }
         const std::size_t next = i + count;
         const int n = static_cast<int>(std::min<std::size_t>(count, 6));
         switch (token) {
