@@ -269,11 +269,9 @@ CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format) {
     return result;
 }
 
-void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) {
-    if (state.selLength > 0) {
-        deleteSelection(state, format);
-        return;
-    }
+namespace {
+
+void deleteOne(NumEditState& state, bool backward, const NumEditFormat& format) {
     const int step = backward ? -1 : 1;
     int at = backward ? state.selStart - 1 : state.selStart;
     const auto outside = [&](int i) { return i < 0 || i >= length(state.text); };
@@ -285,7 +283,7 @@ void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) 
         deleteAt(state, at, format);
 }
 
-void deleteSelection(NumEditState& state, const NumEditFormat& format) {
+void deleteSelected(NumEditState& state, const NumEditFormat& format) {
     if (state.selLength <= 0)
         return;
     if (state.selStart == 0 && state.selLength >= length(state.text)) {
@@ -301,7 +299,35 @@ void deleteSelection(NumEditState& state, const NumEditFormat& format) {
         --count;
     setCaret(state, state.selStart + state.selLength);
     for (int i = 0; i < count; ++i)
-        deleteKey(state, true, format);
+        deleteOne(state, true, format);
+}
+
+// The deletion rules can take a number apart ("-5E" less its "5" is "-E",
+// then "E"): a deletion that leaves no number where there was one is undone
+// and refused, as a typed character would be.
+bool keepIfStillANumber(NumEditState& state, const NumEditState& before,
+                        const NumEditFormat& format) {
+    if (holdsNumber(state.text, format) || !holdsNumber(before.text, format))
+        return true;
+    state = before;
+    return false;
+}
+
+} // namespace
+
+bool deleteKey(NumEditState& state, bool backward, const NumEditFormat& format) {
+    const NumEditState before = state;
+    if (state.selLength > 0)
+        deleteSelected(state, format);
+    else
+        deleteOne(state, backward, format);
+    return keepIfStillANumber(state, before, format);
+}
+
+bool deleteSelection(NumEditState& state, const NumEditFormat& format) {
+    const NumEditState before = state;
+    deleteSelected(state, format);
+    return keepIfStillANumber(state, before, format);
 }
 
 void regroup(NumEditState& state, bool forced, const NumEditFormat& format) {

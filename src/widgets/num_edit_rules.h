@@ -53,10 +53,13 @@ enum class CharResult {
 // mantissa, the sign of a large negative exponent) is refused, so that
 // typing never meets a failing conversion.
 CharResult typeChar(NumEditState& state, char c, const NumEditFormat& format);
-// Backspace (backward) or Delete at the caret, or over the selection.
-void deleteKey(NumEditState& state, bool backward, const NumEditFormat& format);
-// Deletes the selection by the deletion rule (nothing without a selection).
-void deleteSelection(NumEditState& state, const NumEditFormat& format);
+// Backspace (backward) or Delete at the caret, or over the selection. False
+// when refused: a deletion that would leave a text that no longer reads as a
+// number is undone.
+bool deleteKey(NumEditState& state, bool backward, const NumEditFormat& format);
+// Deletes the selection by the deletion rule (nothing without a selection);
+// false, and nothing deleted, when it would leave no number.
+bool deleteSelection(NumEditState& state, const NumEditFormat& format);
 // Regrouping after a key release; forced for Enter and the space bar.
 void regroup(NumEditState& state, bool forced, const NumEditFormat& format);
 

@@ -89,7 +89,8 @@ void TPBNumEdit::deleteCharacter(bool backward) {
     if (isReadOnly())
         return;
     NumEditState s = state();
-    deleteKey(s, backward, format());
+    if (!deleteKey(s, backward, format()))
+        defaultBeep();
     apply(s);
 }
 
@@ -197,7 +198,8 @@ void TPBNumEdit::CutToClipboard() {
     if (isReadOnly() || !hasSelectedText())
         return;
     NumEditState s = state();
-    deleteSelection(s, format());
+    if (!deleteSelection(s, format()))
+        defaultBeep();
     apply(s);
 }
 
@@ -209,7 +211,10 @@ void TPBNumEdit::PasteText(const QString& text) {
     if (isReadOnly())
         return;
     NumEditState s = state();
-    deleteSelection(s, format());
+    if (!deleteSelection(s, format())) {
+        defaultBeep();
+        return;
+    }
     for (const QChar c : text) {
         const bool known = base::hasCp1250(c.unicode());
         const char ansi = static_cast<char>(base::unicodeToCp1250(c.unicode()));

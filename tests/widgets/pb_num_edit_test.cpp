@@ -35,6 +35,8 @@ const KeyCase kKeyCases[] = {
     {"BackspaceOnOnlyDigitLeavesZero", "5{BS}", "0", 1, 0},
     {"DeletingEverythingLeavesZero", "1234{SELALL}{BS}", "0", -1, 0},
     {"BackspaceInDecimalsClosesUp", "1,25{LEFT}{BS}", "1,5", 2, 0},
+    // "-5E" less its "5" would be "-E": no number, so the key is refused.
+    {"BackspaceThatLeavesNoNumberIsRefused", "{SET:-5E}{END}{BS}", "-5E", 3, 1},
     {"EnterIsRefusedAndRegroups", "5,{ENTER}", "5", 1, 1},
     {"SpaceIsRefusedAndRegroups", "5,{SPACE}", "5", 1, 1},
     {"LettersAreRefused", "1a2x3", "123", 3, 2},
