@@ -137,6 +137,10 @@ private:
 
 // Makes the node class of an operator.
 std::unique_ptr<TfsOperatorNode> MakeOperatorNode(TfsOperator op);
+// "not" and the unary minus: operators of one operand (the left one).
+inline bool IsUnary(TfsOperator op) {
+    return op == TfsOperator::Not || op == TfsOperator::UnMinus;
+}
 // The operator of an IL op text (any case); None for an unknown text.
 TfsOperator OperatorOfText(const std::string& text);
 

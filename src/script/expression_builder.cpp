@@ -15,10 +15,6 @@ namespace {
     raiseScriptError("Expression expected");
 }
 
-bool IsUnary(TfsOperator op) {
-    return op == TfsOperator::Not || op == TfsOperator::UnMinus;
-}
-
 // The slot of parent that holds child.
 std::unique_ptr<TfsExpressionNode>& SlotOf(TfsExpressionNode& parent,
                                            const TfsExpressionNode* child) {

@@ -102,11 +102,16 @@ IlElement IlElementOf(std::string_view name) {
 }
 
 std::string_view IlElementName(IlElement element) {
-    for (const Entry& e : kNames) {
-        if (e.second == element)
-            return e.first;
-    }
-    return {};
+    // The names again, indexed by element, so that the builder's lookups of
+    // parts by kind cost no search.
+    static constexpr auto kByElement = [] {
+        std::array<std::string_view, kIlElementCount> names{};
+        for (const Entry& e : kNames)
+            names[static_cast<std::size_t>(e.second)] = e.first;
+        return names;
+    }();
+    const auto index = static_cast<std::size_t>(element);
+    return index < kByElement.size() ? kByElement[index] : std::string_view();
 }
 
 } // namespace rq::script

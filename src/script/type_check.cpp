@@ -50,8 +50,7 @@ TfsTypeInfo ProgramBuilder::Check(TfsExpressionNode& node) {
     // An operator the IL left without its operands (a loop of the grammar
     // that kept the operator of its failed last pass, as in "a + b + ;") or
     // a bracket never closed has nothing to evaluate.
-    const bool unary = op->Op() == TfsOperator::Not || op->Op() == TfsOperator::UnMinus;
-    if (!node.left || (!unary && !node.right) || op->Op() == TfsOperator::LeftBracket)
+    if (!node.left || (!IsUnary(op->Op()) && !node.right) || op->Op() == TfsOperator::LeftBracket)
         Fail(op->pos, "Expression expected");
     const TfsTypeInfo variant{TfsVarType::Variant, "Variant"};
     const TfsTypeInfo l = node.left ? Check(*node.left) : variant;

@@ -81,7 +81,7 @@ bool SplitDelimiters(std::string_view delimiters, std::string& open, std::string
     return !open.empty() && !close.empty();
 }
 
-std::string ExpandBracketed(std::string s, std::string_view open, std::string_view close,
+std::string ExpandBracketed(const std::string& s, std::string_view open, std::string_view close,
                             const ExpressionText& evaluate) {
     if (open.empty() || close.empty() || s.find(open) == std::string::npos)
         return s;

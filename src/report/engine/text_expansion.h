@@ -32,7 +32,7 @@ bool SplitDelimiters(std::string_view delimiters, std::string& open, std::string
 // right in one pass; scanning resumes after each inserted value, so values
 // are never expanded again.
 using ExpressionText = std::function<std::string(const std::string& expression)>;
-std::string ExpandBracketed(std::string s, std::string_view open, std::string_view close,
+std::string ExpandBracketed(const std::string& s, std::string_view open, std::string_view close,
                             const ExpressionText& evaluate);
 
 // The display text of a value: Null gives ""; text, numeric (picture or
