@@ -15,7 +15,10 @@ packages=(
     # fonts the form and the report ask for
     fonts-wine fonts-liberation2 fonts-dejavu-core
     # printing, and the tools that check printed and drawn output
-    cups printer-driver-cups-pdf poppler-utils zbar-tools zint xvfb xauth
+    cups printer-driver-cups-pdf poppler-utils zbar-tools zint xvfb xauth ghostscript
+    # a real office printer's description (HP LaserJet 4250 PS), whose margins
+    # the printing tests place the page against
+    printer-driver-postscript-hp
     # the desktop's dpi setting (Xft.dpi) for the high-dpi screenshot
     x11-xserver-utils
 )

@@ -103,13 +103,15 @@ public:
         }
     }
 
-    // A PostScript queue (the CUPS-PDF driver) whose device is the file
-    // out/<name>.out; made the default printer when asked. A scheduler that
-    // has just answered may still refuse lpadmin for a moment on a busy
-    // machine, so a refusal is retried for a few seconds.
-    bool addFileQueue(const std::string& name, bool makeDefault = false) {
+    // A PostScript queue (the CUPS-PDF driver unless another description is
+    // given) whose device is the file out/<name>.out; made the default
+    // printer when asked. A scheduler that has just answered may still
+    // refuse lpadmin for a moment on a busy machine, so a refusal is retried
+    // for a few seconds.
+    bool addFileQueue(const std::string& name, bool makeDefault = false,
+                      const std::string& ppd = kPdfPpd) {
         const std::string add = "lpadmin -p " + name + " -E -v file://" +
-                                outputPath(name).string() + " -P " + kPdfPpd + " >>" +
+                                outputPath(name).string() + " -P " + ppd + " >>" +
                                 (dir_ / "log/lpadmin").string() + " 2>&1";
         const std::string choose =
             "lpadmin -d " + name + " >>" + (dir_ / "log/lpadmin").string() + " 2>&1";
@@ -132,6 +134,38 @@ public:
                        read("log/error_log");
         return std::nullopt;
     }
+
+    // Descriptions of queues with unprintable margins, written into the
+    // scheduler's folder; each returns the file's path, or nothing when the
+    // driver it comes from is not installed.
+    //
+    // An office laser printer (HP LaserJet 4250 PS): A4 printable area
+    // "12.00 12.12 583.08 829.68" (about 4.2 mm on every side), and Letter
+    // as its default paper.
+    std::optional<std::string> laserJetPpd() const {
+        const auto path = dir_ / "conf" / "laserjet-4250.ppd";
+        if (run(std::string(kHpDriver) + " cat '" + kLaserJet + "' >" + path.string() +
+                " 2>/dev/null") != 0)
+            return std::nullopt;
+        return path.string();
+    }
+    // The CUPS-PDF description with uneven A4 margins: 18 pt left, 36 pt top
+    // (0.25 and 0.5 inch), 18 pt right, 36 pt bottom.
+    std::optional<std::string> unevenMarginsPpd() const {
+        std::ifstream in(kPdfPpd);
+        if (!in)
+            return std::nullopt;
+        std::ostringstream text;
+        for (std::string line; std::getline(in, line);)
+            text << (line.starts_with("*ImageableArea A4/A4:")
+                         ? std::string("*ImageableArea A4/A4: \"18 36 577 806\"")
+                         : line)
+                 << '\n';
+        write("conf/uneven-margins.ppd", text.str());
+        return (dir_ / "conf" / "uneven-margins.ppd").string();
+    }
+    static constexpr const char* kHpDriver = "/usr/lib/cups/driver/postscript-hp";
+    static constexpr const char* kLaserJet = "postscript-hp:0/ppd/hplip/HP/hp-laserjet_4250-ps.ppd";
 
     std::filesystem::path outputPath(const std::string& queue) const {
         return dir_ / "out" / (queue + ".out");

@@ -95,10 +95,15 @@ TfrxPrintJob::Answer TfrxPrintJob::printPage(int index, const TfrxPrintChoices& 
     render::Canvas* canvas = printer_.Canvas();
     if (!canvas)
         throw base::Exception("The printer \"" + printer_.Name() + "\" cannot print");
+    // The paper's corner of the page goes to the sheet's corner: on a
+    // surface that starts at the printable area that corner lies outside it,
+    // by the unprintable margins; on a surface of the whole sheet it is the
+    // origin itself.
     const TfrxDPI dpi = printer_.DPI();
+    const bool inset = printer_.CanvasOrigin() == TfrxCanvasOrigin::PrintableArea;
     pages_.DrawPage(index, *canvas, dpi.X / kReportDpi, dpi.Y / kReportDpi,
-                    -printer_.LeftMargin() * dpi.X / kMillimetresPerInch,
-                    -printer_.TopMargin() * dpi.Y / kMillimetresPerInch);
+                    inset ? -printer_.LeftMargin() * dpi.X / kMillimetresPerInch : 0,
+                    inset ? -printer_.TopMargin() * dpi.Y / kMillimetresPerInch : 0);
     printer_.EndPage();
     if (ProcessMessages)
         ProcessMessages();

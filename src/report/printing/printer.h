@@ -37,6 +37,13 @@ struct TfrxDPI {
     bool operator==(const TfrxDPI&) const = default;
 };
 
+// Where the origin of a printer's drawing surface lies on the sheet: at the
+// corner of the printable area (a device that cannot address its unprintable
+// margins, whose coordinates start inside them), or at the paper's corner (a
+// surface of the whole sheet, such as a document the print service places
+// on the paper itself).
+enum class TfrxCanvasOrigin { PrintableArea, PaperCorner };
+
 inline constexpr std::int32_t kDefaultBin = 7;
 inline constexpr std::int32_t kCustomPaperCode = 256;
 
@@ -76,6 +83,9 @@ public:
     // The surface of the page between BeginPage and EndPage; nullptr where
     // the printer has no device to draw on.
     virtual render::Canvas* Canvas() = 0;
+    // Where Canvas's origin lies: the job subtracts the unprintable margins
+    // only when it is the printable area's corner.
+    virtual TfrxCanvasOrigin CanvasOrigin() const { return TfrxCanvasOrigin::PrintableArea; }
 
     const std::string& Name() const { return name_; }
     const std::string& Port() const { return port_; }

@@ -106,6 +106,13 @@ TEST_F(PrintJobTest, DrawsAtTheDeviceResolutionWithTheUnprintableMarginsSubtract
     EXPECT_EQ(pages.draws[0], "page 1 at 6.25 x 3.125, -94.488, -59.055");
 }
 
+TEST_F(PrintJobTest, OnASurfaceOfTheWholeSheetThePaperCornerIsTheOrigin) {
+    printer.origin = TfrxCanvasOrigin::PaperCorner;
+    EXPECT_TRUE(run(choices(1, true, "1")));
+    ASSERT_EQ(pages.draws.size(), 1u);
+    EXPECT_EQ(pages.draws[0], "page 1 at 6.25 x 3.125, 0.000, 0.000");
+}
+
 TEST_F(PrintJobTest, SetsTheDeviceUpFromEachPage) {
     pages.page(0).SetBin(3);
     pages.page(0).SetBinOtherPages(4);

@@ -47,8 +47,10 @@ public:
     }
     void PropertiesDialog() override { calls.push_back("PropertiesDialog"); }
     render::Canvas* Canvas() override { return &canvas_; }
+    TfrxCanvasOrigin CanvasOrigin() const override { return origin; }
 
     std::vector<std::string> calls;
+    TfrxCanvasOrigin origin = TfrxCanvasOrigin::PrintableArea;
     int inits = 0;
 
 private:

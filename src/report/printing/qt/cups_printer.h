@@ -38,6 +38,10 @@ public:
                         std::int32_t duplex, std::int32_t copies) override;
     void PropertiesDialog() override;
     render::Canvas* Canvas() override { return canvas_.get(); }
+    // The job's PDF pages are whole sheets (full-page painting): the print
+    // service places them on the paper, so nothing is to be subtracted for
+    // the queue's margins.
+    TfrxCanvasOrigin CanvasOrigin() const override { return TfrxCanvasOrigin::PaperCorner; }
 
     // The server's id of the last job handed over by EndDoc; 0 when none.
     int LastJobId() const { return lastJobId_; }
