@@ -57,13 +57,35 @@ void TForm1::Nyomtats1Click() {
     auto& store = dynamic_cast<report::preview::TfrxPreviewPages&>(
         report::engine::EngineOf(frxReport1)->PreviewPages());
     report::preview::qt::TfrxPreviewLink link = PreviewLink;
+    // The job locks the preview it was started from once the print dialog
+    // is confirmed; the preview unlocks itself after the job, however it
+    // ended.
+    report::preview::qt::TfrxPreview* preview = nullptr;
+    link.opened = [&preview,
+                   opened = PreviewLink.opened](report::preview::qt::TfrxPreviewForm& form) {
+        preview = form.Preview;
+        if (opened)
+            opened(form);
+    };
     if (!link.print)
-        link.print = [this, &store] {
+        link.print = [this, &store, &preview] {
             report::printing::qt::PrintPrepared(frxReport1, store, Printers.PrinterList(),
-                                                QApplication::activeWindow());
+                                                QApplication::activeWindow(),
+                                                [&preview](bool locked) {
+                                                    if (preview && locked)
+                                                        preview->Lock();
+                                                    else if (preview)
+                                                        preview->Unlock();
+                                                });
         };
+    // An empty list is read again at every print. With the print service
+    // down the job is let run, so that it says so instead of "No printers
+    // installed in your system".
     if (!link.hasPrinters)
-        link.hasPrinters = [this] { return Printers.PrinterList().HasPhysicalPrinters(); };
+        link.hasPrinters = [this] {
+            const report::printing::TfrxPrinters& printers = Printers.PrinterList();
+            return printers.HasPhysicalPrinters() || !printers.ListFailure().empty();
+        };
     report::preview::qt::ShowPrepared(frxReport1, store, link, this);
 }
 

@@ -35,8 +35,11 @@ std::string toUtf8(const std::string& text, const char* encoding) {
 std::string systemErrorText(int error) {
     // Both calls follow the calling thread's locale.
     char buffer[256];
-    const std::string message = strerror_r(error, buffer, sizeof buffer);
-    return utf8ToCp1250(toUtf8(message, nl_langinfo(CODESET)));
+    return systemText(strerror_r(error, buffer, sizeof buffer));
+}
+
+std::string systemText(const std::string& text) {
+    return utf8ToCp1250(toUtf8(text, nl_langinfo(CODESET)));
 }
 
 } // namespace rq::base

@@ -9,5 +9,9 @@ namespace rq::base {
 
 // The message for errno value error in the calling thread's locale.
 std::string systemErrorText(int error);
+// A text a system library wrote in the encoding of the user's locale (an
+// error message of the C library, or of a service's client library built on
+// it), as the core's text.
+std::string systemText(const std::string& text);
 
 } // namespace rq::base

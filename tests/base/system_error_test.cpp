@@ -25,6 +25,19 @@ TEST(SystemError, MessageIsDecodedFromTheLocalesEncoding) {
     }
 }
 
+TEST(SystemError, ALibrarysTextIsDecodedFromTheLocalesEncoding) {
+    // The print service's client library reports a failed connection with
+    // the C library's message: UTF-8 under a UTF-8 locale.
+    locale_t hungarian = newlocale(LC_ALL_MASK, "hu_HU.UTF-8", static_cast<locale_t>(nullptr));
+    if (hungarian == static_cast<locale_t>(nullptr))
+        GTEST_SKIP() << "hu_HU.UTF-8 is not installed (scripts/install-deps.sh generates it)";
+    const locale_t previous = uselocale(hungarian);
+    const std::string text = systemText("\xC3\x89rv\xC3\xA9nytelen argumentum");
+    uselocale(previous);
+    freelocale(hungarian);
+    EXPECT_EQ(text, "\xC9rv\xE9nytelen argumentum"); // Windows-1250
+}
+
 TEST(SystemError, PlainLocaleGivesTheEnglishMessage) {
     EXPECT_EQ(systemErrorText(ENOENT), "No such file or directory");
 }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -71,6 +72,23 @@ public:
                   d + "/spool/tmp\nCacheDir " + d + "/cache\nStateDir " + d + "/state\nAccessLog " +
                   d + "/log/access_log\nErrorLog " + d + "/log/error_log\nPageLog " + d +
                   "/log/page_log\nFileDevice Yes\n");
+        return resume();
+    }
+
+    // Stops the scheduler alone (by its process id), keeping its folder and
+    // queues: the print service is down until resume().
+    void pause() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+            pid_ = -1;
+        }
+    }
+
+    // Starts the scheduler on the folder made by start() and waits for its
+    // socket. Returns an error text on failure.
+    std::optional<std::string> resume() {
+        const std::string d = dir_.string();
         pid_ = ::fork();
         if (pid_ == 0) {
             ::execl(kCupsd, kCupsd, "-f", "-c", (d + "/conf/cupsd.conf").c_str(), "-s",
@@ -91,9 +109,7 @@ public:
     // Stops the scheduler (by its process id) and removes its folder.
     void stop() {
         if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-            pid_ = -1;
+            pause();
             ::unsetenv("CUPS_SERVER");
         }
         if (!dir_.empty()) {
@@ -181,6 +197,22 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         return false;
+    }
+
+    // How many jobs the server knows of on the queue, finished ones
+    // included; -1 when it does not answer.
+    static int jobCount(const std::string& queue) {
+        FILE* pipe = ::popen(("lpstat -W all -o " + queue + " 2>/dev/null; echo $?").c_str(), "r");
+        if (!pipe)
+            return -1;
+        int lines = 0;
+        std::string last;
+        for (char line[512]; std::fgets(line, sizeof line, pipe);) {
+            ++lines;
+            last = line;
+        }
+        ::pclose(pipe);
+        return last == "0\n" ? lines - 1 : -1;
     }
 
     // The shell command's exit code, with this scheduler as the server.

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <regex>
 
@@ -100,12 +101,16 @@ protected:
         command.insert(command.end(), args.begin(), args.end());
         const ToolResult result = runTool(with(command));
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_TRUE(std::regex_match(result.out, std::regex("job [1-9][0-9]*\n"))) << result.out;
+        EXPECT_TRUE(std::regex_match(result.out, std::regex("job [1-9][0-9]* completed\n")))
+            << result.out;
         EXPECT_TRUE(cups->waitIdle(queue));
         return cups->read("out/" + queue + ".out");
     }
 
+public:
     static inline PrivateCups* cups = nullptr;
+
+protected:
     static inline std::string skipReason;
     static inline std::string failure;
 };
@@ -218,15 +223,60 @@ INSTANTIATE_TEST_SUITE_P(
                                   "print: invalid page list: '' is not a valid integer value\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PrintCommandTest, ARefusedJobIsReported) {
-    ASSERT_EQ(PrivateCups::run("cupsreject rq-back"), 0);
-    const ToolResult result = runTool(with({"print", "--printer", "rq-back"}));
-    PrivateCups::run("cupsaccept rq-back");
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("print: The printer \"rq-back\" refused the job: "),
-              std::string::npos)
-        << result.err;
+// A queue, or the service behind it, that cannot print: the tool says why
+// in the words the desktop program uses, exits with 1, and the server
+// holds no new job.
+struct UnableCase {
+    const char* name;
+    std::function<void()> breakIt; // on the queue rq-back
+    std::function<void()> mendIt;
+    const char* message;
+};
+
+void PrintTo(const UnableCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class PrintUnableTest : public PrintCommandTest,
+                        public ::testing::WithParamInterface<UnableCase> {};
+
+TEST_P(PrintUnableTest, SaysWhyAndPrintsNothing) {
+    const int jobs = PrivateCups::jobCount("rq-back");
+    std::filesystem::remove(cups->outputPath("rq-back"));
+    GetParam().breakIt();
+    const ToolResult result = runTool(with({"print", "--printer", "rq-back"}));
+    GetParam().mendIt();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.substr(std::min(result.err.find("print: "), result.err.size())),
+              GetParam().message);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(PrivateCups::jobCount("rq-back"), jobs);
+    EXPECT_FALSE(std::filesystem::exists(cups->outputPath("rq-back")));
+}
+
+void shell(const std::string& command) {
+    EXPECT_EQ(PrivateCups::run(command), 0) << command;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PrintUnableTest,
+    ::testing::Values(
+        UnableCase{"PrintServiceDown", [] { PrintCommandTest::cups->pause(); },
+                   [] { EXPECT_EQ(PrintCommandTest::cups->resume(), std::nullopt); },
+                   "print: The print service is not running, so nothing was printed. Start the "
+                   "print service (CUPS), or ask your administrator to start it, then print "
+                   "again.\n"},
+        UnableCase{"QueueStopped", [] { shell("cupsdisable -r 'Paper jam' rq-back"); },
+                   [] { shell("cupsenable rq-back"); },
+                   "print: The printer \"rq-back\" is stopped (Paper jam), so nothing was "
+                   "printed. Ask your administrator to resume it, or choose another printer, "
+                   "then print again.\n"},
+        UnableCase{"QueueRejectingJobs", [] { shell("cupsreject -r 'Toner low' rq-back"); },
+                   [] { shell("cupsaccept rq-back"); },
+                   "print: The printer \"rq-back\" is not accepting jobs (Toner low), so nothing "
+                   "was printed. Ask your administrator to let it accept jobs again, or choose "
+                   "another printer, then print again.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace rq::tool::test

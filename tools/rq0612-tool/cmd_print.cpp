@@ -1,11 +1,14 @@
 // rq0612-tool print: the real main window, created offscreen, runs its print
 // command (fields from --set, --date and --signature as for prepare), then
 // the print job runs on the prepared certificate with the choices given
-// here instead of the print dialog. The job is handed to CUPS and its id
-// printed once the server has accepted it ("job N"); --to-file writes the
-// document to the file's name with the extension ".prn" instead. Exit code
-// 1 with a message for an unknown printer, an invalid page list, a refused
-// job or a failed report run.
+// here instead of the print dialog. The job is handed to CUPS, and once the
+// server has finished it its id and final state are printed ("job N
+// completed"); --to-file writes the document to the file's name with the
+// extension ".prn" instead. Exit code 1 with a message for an unknown
+// printer, an invalid page list, a failed report run, and for a job that
+// was not printed: the print service down, the queue stopped, rejecting or
+// gone, the job cancelled or aborted on the server (the messages the
+// desktop program shows).
 #ifdef RQ_TOOL_HAS_GUI
 
 #include "command.h"
@@ -161,6 +164,8 @@ int runPrint(const Args& args) {
     OffscreenProgram program;
     report::printing::qt::PrinterContext context;
     report::printing::TfrxPrinters& printers = context.PrinterList();
+    if (!printers.HasPhysicalPrinters())
+        return fail(base::cp1250ToUtf8(printers.NoPrintersMessage()));
     if (parsed.printer) {
         const std::int32_t index = printers.IndexOfPrinter(base::utf8ToCp1250(*parsed.printer));
         if (index < 0 || !printers.HasPhysicalPrinters())
@@ -200,14 +205,16 @@ int runPrint(const Args& args) {
             std::cout << "nothing to print: no page selected\n";
             return 0;
         }
+        report::printing::TfrxCustomPrinter& printer = *printers.CurrentPrinter();
+        if (!printer.FileName.empty())
+            std::cout << "file " << printer.FileName << '\n';
+        else if (auto* cups = dynamic_cast<report::printing::qt::TfrxPrinter*>(&printer)) {
+            cups->WaitForLastJob();
+            std::cout << "job " << cups->LastJobId() << " completed\n";
+        }
     } catch (const base::Exception& e) {
         return fail(base::cp1250ToUtf8(e.message()));
     }
-    report::printing::TfrxCustomPrinter& printer = *printers.CurrentPrinter();
-    if (!printer.FileName.empty())
-        std::cout << "file " << printer.FileName << '\n';
-    else if (auto* cups = dynamic_cast<report::printing::qt::TfrxPrinter*>(&printer))
-        std::cout << "job " << cups->LastJobId() << '\n';
     return 0;
 }
 

@@ -30,9 +30,10 @@ private:
 bool Print(const model::TfrxReport& report, const std::string& reportFileName,
            TfrxPrintPages& pages, TfrxPrinters& printers, const TfrxPrintHooks& hooks) {
     // The substitute printer has no device; printing on it could only fail
-    // half-way, so the command refuses up front as the preview's button does.
+    // half-way, so the command refuses up front as the preview's button does
+    // (saying that the print service is down, when that is why).
     if (!printers.HasPhysicalPrinters())
-        throw base::Exception("No printers installed in your system");
+        throw base::Exception(printers.NoPrintersMessage());
     TfrxPrintChoices choices = ChoicesFromOptions(report.PrintOptions());
     const std::int32_t named = printers.IndexOfPrinter(report.PrintOptions().Printer);
     if (named != -1)

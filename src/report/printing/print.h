@@ -22,9 +22,11 @@ struct TfrxPrintHooks {
     std::function<void()> ProcessMessages;
 };
 
-// Returns whether a document was printed. Raises "No printers installed in
-// your system" when only the substitute printer exists (it has no device),
-// and EConvertError for a page list that is not made of whole numbers.
+// Returns whether a document was printed. Raises the list's
+// NoPrintersMessage ("No printers installed in your system", or that the
+// print service is not running) when only the substitute printer exists (it
+// has no device), and EConvertError for a page list that is not made of
+// whole numbers.
 bool Print(const model::TfrxReport& report, const std::string& reportFileName,
            TfrxPrintPages& pages, TfrxPrinters& printers, const TfrxPrintHooks& hooks);
 

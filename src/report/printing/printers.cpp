@@ -7,7 +7,8 @@
 
 namespace rq::report::printing {
 
-TfrxPrinters::TfrxPrinters(InstalledPrinters installed) : printers_(std::move(installed.printers)) {
+TfrxPrinters::TfrxPrinters(InstalledPrinters installed)
+    : printers_(std::move(installed.printers)), failure_(std::move(installed.failure)) {
     hasPhysical_ = !printers_.empty();
     if (!hasPhysical_)
         printers_.push_back(std::make_unique<TfrxVirtualPrinter>("Virtual", ""));
@@ -15,6 +16,10 @@ TfrxPrinters::TfrxPrinters(InstalledPrinters installed) : printers_(std::move(in
         names_.push_back(printer->Name());
     const std::int32_t byDefault = hasPhysical_ ? IndexOfPrinter(installed.defaultName) : 0;
     SelectPrinter(byDefault >= 0 ? byDefault : 0);
+}
+
+std::string TfrxPrinters::NoPrintersMessage() const {
+    return failure_.empty() ? "No printers installed in your system" : failure_;
 }
 
 std::int32_t TfrxPrinters::IndexOfPrinter(const std::string& name) const {

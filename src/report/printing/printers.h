@@ -16,6 +16,9 @@ namespace rq::report::printing {
 struct InstalledPrinters {
     std::vector<std::unique_ptr<TfrxCustomPrinter>> printers; // uninitialized
     std::string defaultName; // the system's default printer; empty when none
+    // Why no printer could be listed when the printing system did not answer
+    // (the message for the person printing); empty when it answered.
+    std::string failure;
 };
 
 class TfrxPrinters {
@@ -29,6 +32,12 @@ public:
     const std::vector<std::string>& PrinterNames() const { return names_; }
     std::int32_t PrinterIndex() const { return index_; }
     bool HasPhysicalPrinters() const { return hasPhysical_; }
+    // The printing system's failure when it did not answer as the list was
+    // made; empty when it answered.
+    const std::string& ListFailure() const { return failure_; }
+    // Why the list holds only "Virtual": ListFailure, or "No printers
+    // installed in your system" when the printing system answered.
+    std::string NoPrintersMessage() const;
     int Count() const { return static_cast<int>(printers_.size()); }
     TfrxCustomPrinter& Printers(int index) const {
         return *printers_.at(static_cast<std::size_t>(index));
@@ -46,6 +55,7 @@ private:
     std::vector<std::string> names_;
     std::int32_t index_ = -1;
     bool hasPhysical_ = false;
+    std::string failure_;
 };
 
 } // namespace rq::report::printing

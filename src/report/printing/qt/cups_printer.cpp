@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QPrinterInfo>
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace rq::report::printing::qt {
 namespace {
@@ -181,9 +183,17 @@ std::map<std::string, std::string> TfrxPrinter::jobOptions() const {
     return options;
 }
 
+void TfrxPrinter::raiseUnavailable() const {
+    std::string reason;
+    const auto problem = CupsQueue(base::cp1250ToUtf8(Name())).Problem(reason);
+    RaisePrintFailure({problem.value_or(TfrxPrintProblem::Refused), Name(), 0, reason});
+}
+
 void TfrxPrinter::BeginDoc() {
+    // A printer that could not be reached when it was selected may be back.
+    Init();
     if (!queue_)
-        throw base::Exception("The printer \"" + Name() + "\" is not available");
+        raiseUnavailable();
     printing_ = true;
     jobId_ = 0;
     QString output = QString::fromLocal8Bit(FileName.c_str());
@@ -210,11 +220,12 @@ void TfrxPrinter::BeginPage() {
         return;
     }
     if (FileName.empty()) {
-        std::string error;
-        jobId_ = queue_->CreateJob(base::cp1250ToUtf8(Title), jobOptions(), error);
+        TfrxPrintFailure failure;
+        jobId_ = queue_->CreateJob(base::cp1250ToUtf8(Title), jobOptions(), failure);
         if (jobId_ == 0) {
             endDocument();
-            throw base::Exception("The printer \"" + Name() + "\" refused the job: " + error);
+            failure.printer = Name();
+            RaisePrintFailure(failure);
         }
     }
     canvas_ = render::qt::QtCanvas::printer(document_.get());
@@ -232,15 +243,45 @@ void TfrxPrinter::EndDoc() {
         return;
     canvas_.reset(); // ends the painter: the document is complete
     const int job = jobId_;
-    std::string error;
+    TfrxPrintFailure failure;
     const bool sent =
-        job == 0 || queue_->SendDocument(job, spool_->fileName().toStdString(), error);
+        job == 0 || queue_->SendDocument(job, spool_->fileName().toStdString(), failure);
     endDocument();
+    jobId_ = 0;
     if (!sent) {
         queue_->CancelJob(job);
-        throw base::Exception("The printer \"" + Name() + "\" refused the job: " + error);
+        failure.printer = Name();
+        failure.job = job;
+        RaisePrintFailure(failure);
     }
     lastJobId_ = job;
+}
+
+CupsJobState TfrxPrinter::WaitForLastJob(int pollMs) const {
+    if (!queue_ || lastJobId_ == 0)
+        return CupsJobState::Unknown;
+    for (;;) {
+        std::string message;
+        const CupsJobState state = queue_->JobState(lastJobId_, message);
+        if (state == CupsJobState::Completed)
+            return state;
+        if (state == CupsJobState::Cancelled || state == CupsJobState::Aborted)
+            RaisePrintFailure({state == CupsJobState::Cancelled ? TfrxPrintProblem::JobCancelled
+                                                                : TfrxPrintProblem::JobAborted,
+                               Name(), lastJobId_, message});
+        if (state != CupsJobState::Processing) {
+            // A job that waits while its queue is stopped (or the service is
+            // gone) would wait for ever: it stays queued, and is reported.
+            std::string reason;
+            const auto problem = queue_->Problem(reason);
+            if (problem == TfrxPrintProblem::Stopped || problem == TfrxPrintProblem::ServiceDown)
+                RaisePrintFailure({TfrxPrintProblem::JobWaiting, Name(), lastJobId_,
+                                   problem == TfrxPrintProblem::ServiceDown
+                                       ? "the print service is not running"
+                                       : reason});
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
+    }
 }
 
 void TfrxPrinter::Abort() {

@@ -45,6 +45,11 @@ public:
 
     // The server's id of the last job handed over by EndDoc; 0 when none.
     int LastJobId() const { return lastJobId_; }
+    // Waits until the server has finished the last job handed over, asking
+    // every pollMs milliseconds. Returns Completed; raises the failure when
+    // the job was cancelled or aborted, or when it waits on a stopped
+    // printer (it stays queued and prints once the printer resumes).
+    CupsJobState WaitForLastJob(int pollMs = 100) const;
     // Driver settings chosen in "Properties..." (IPP name -> value).
     std::map<std::string, std::string> DriverSettings;
 
@@ -54,6 +59,8 @@ private:
     void applyLayout(const QPageLayout& layout);
     std::map<std::string, std::string> jobOptions() const;
     void endDocument();
+    // Raises why a printer that could not be initialised cannot print.
+    [[noreturn]] void raiseUnavailable() const;
 
     std::unique_ptr<CupsQueue> queue_;
     std::unique_ptr<QPrinter> device_; // the queue, for its page metrics

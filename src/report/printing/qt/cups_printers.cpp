@@ -2,7 +2,9 @@
 #include "report/printing/qt/cups_printers.h"
 
 #include "base/text1250.h"
+#include "report/printing/print_errors.h"
 #include "report/printing/qt/cups_printer.h"
+#include "report/printing/qt/cups_queue.h"
 
 #include <QPrinterInfo>
 
@@ -15,6 +17,8 @@ InstalledPrinters CupsPrinters() {
             std::make_unique<TfrxPrinter>(base::utf8ToCp1250(info.printerName().toStdString()),
                                           base::utf8ToCp1250(info.location().toStdString())));
     installed.defaultName = base::utf8ToCp1250(QPrinterInfo::defaultPrinterName().toStdString());
+    if (installed.printers.empty() && !CupsServiceAnswers())
+        installed.failure = PrintFailureMessage({TfrxPrintProblem::ServiceDown, {}, 0, {}});
     return installed;
 }
 

@@ -2,6 +2,9 @@
 // creation, document transfer and cancellation.
 #include "report/printing/qt/cups_queue.h"
 
+#include "base/system_error.h"
+#include "base/text1250.h"
+
 #include <cups/cups.h>
 
 #include <cmath>
@@ -63,7 +66,64 @@ std::string valueText(ipp_attribute_t* attribute, int index) {
     }
 }
 
+// A connection of its own for each question about a queue's or a job's
+// state: the shared default connection may still point at a service that
+// has gone, and would answer with a stale failure.
+class Connection {
+public:
+    Connection()
+        : http_(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                             kConnectTimeoutMs, nullptr)) {}
+    ~Connection() {
+        if (http_)
+            httpClose(http_);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    http_t* get() const { return http_; }
+
+private:
+    static constexpr int kConnectTimeoutMs = 5000;
+    http_t* http_;
+};
+
+std::string printerUri(const std::string& name) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", name.c_str());
+    return uri;
+}
+
+// An IPP request's response on its own connection; nullptr when the service
+// does not answer.
+struct Response {
+    ipp_t* ipp = nullptr;
+    ~Response() { ippDelete(ipp); }
+    std::string text(const char* name) const {
+        ipp_attribute_t* attribute = ippFindAttribute(ipp, name, IPP_TAG_ZERO);
+        const char* value = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
+        return value ? base::utf8ToCp1250(value) : std::string();
+    }
+    int integer(const char* name) const {
+        ipp_attribute_t* attribute = ippFindAttribute(ipp, name, IPP_TAG_ZERO);
+        return attribute ? ippGetInteger(attribute, 0) : 0;
+    }
+};
+
+void ask(Response& response, ipp_t* request) {
+    Connection connection;
+    if (!connection.get()) {
+        ippDelete(request);
+        return;
+    }
+    response.ipp = cupsDoRequest(connection.get(), request, "/");
+}
+
 } // namespace
+
+bool CupsServiceAnswers() {
+    return Connection().get() != nullptr;
+}
 
 struct CupsQueue::Handles {
     cups_dest_t* dest = nullptr;
@@ -76,7 +136,7 @@ struct CupsQueue::Handles {
     }
 };
 
-CupsQueue::CupsQueue(const std::string& name) : handles_(std::make_unique<Handles>()) {
+CupsQueue::CupsQueue(const std::string& name) : name_(name), handles_(std::make_unique<Handles>()) {
     handles_->dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
     if (handles_->dest)
         handles_->info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, handles_->dest);
@@ -165,10 +225,52 @@ std::vector<CupsOption> CupsQueue::DriverOptions() const {
     return options;
 }
 
+std::optional<TfrxPrintProblem> CupsQueue::Problem(std::string& reason) const {
+    reason.clear();
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printerUri(name_).c_str());
+    static const char* const kWanted[] = {"printer-state", "printer-is-accepting-jobs",
+                                          "printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  std::size(kWanted), nullptr, kWanted);
+    Response response;
+    ask(response, request);
+    if (!response.ipp)
+        return TfrxPrintProblem::ServiceDown;
+    if (ippGetStatusCode(response.ipp) == IPP_STATUS_ERROR_NOT_FOUND)
+        return TfrxPrintProblem::Gone;
+    reason = response.text("printer-state-message");
+    ipp_attribute_t* accepting =
+        ippFindAttribute(response.ipp, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    if (accepting && !ippGetBoolean(accepting, 0))
+        return TfrxPrintProblem::Rejecting;
+    if (response.integer("printer-state") == IPP_PSTATE_STOPPED)
+        return TfrxPrintProblem::Stopped;
+    reason.clear();
+    return std::nullopt;
+}
+
+TfrxPrintFailure CupsQueue::refusal() const {
+    // The request's message first: the questions below replace it.
+    const std::string message = base::systemText(cupsLastErrorString());
+    std::string reason;
+    if (const auto problem = Problem(reason))
+        return {*problem, name_, 0, reason};
+    return {TfrxPrintProblem::Refused, name_, 0, message};
+}
+
 int CupsQueue::CreateJob(const std::string& title,
-                         const std::map<std::string, std::string>& options, std::string& error) {
+                         const std::map<std::string, std::string>& options,
+                         TfrxPrintFailure& failure) {
+    // A stopped queue takes jobs and keeps them: the job would wait unseen.
+    std::string reason;
+    if (const auto problem = Problem(reason)) {
+        failure = {*problem, name_, 0, reason};
+        return 0;
+    }
     if (!valid()) {
-        error = "the printer is not known to the print server";
+        failure = {TfrxPrintProblem::Gone, name_, 0, {}};
         return 0;
     }
     int count = 0;
@@ -180,35 +282,79 @@ int CupsQueue::CreateJob(const std::string& title,
                                                   &job, title.c_str(), count, list);
     cupsFreeOptions(count, list);
     if (status > IPP_STATUS_OK_EVENTS_COMPLETE || job <= 0) {
-        error = cupsLastErrorString();
+        failure = refusal();
         return 0;
     }
     return job;
 }
 
-bool CupsQueue::SendDocument(int job, const std::string& pdfPath, std::string& error) {
+bool CupsQueue::SendDocument(int job, const std::string& pdfPath, TfrxPrintFailure& failure) {
     std::ifstream in(pdfPath, std::ios::binary);
     if (!in) {
-        error = "cannot read the spooled document " + pdfPath;
+        failure = {TfrxPrintProblem::Refused, name_, job,
+                   "cannot read the spooled document " + pdfPath};
         return false;
     }
-    if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, handles_->dest, handles_->info, job, "document",
-                              CUPS_FORMAT_PDF, 0, nullptr, 1) != HTTP_STATUS_CONTINUE) {
-        error = cupsLastErrorString();
-        return false;
-    }
+    const bool started =
+        cupsStartDestDocument(CUPS_HTTP_DEFAULT, handles_->dest, handles_->info, job, "document",
+                              CUPS_FORMAT_PDF, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+    bool written = started;
     char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, buffer,
-                                 static_cast<std::size_t>(in.gcount())) != HTTP_STATUS_CONTINUE)
-            break;
+    while (written && (in.read(buffer, sizeof buffer) || in.gcount() > 0))
+        written =
+            cupsWriteRequestData(CUPS_HTTP_DEFAULT, buffer,
+                                 static_cast<std::size_t>(in.gcount())) == HTTP_STATUS_CONTINUE;
+    // A started request is always finished: the connection is shared.
+    const bool finished =
+        started && cupsFinishDestDocument(CUPS_HTTP_DEFAULT, handles_->dest, handles_->info) <=
+                       IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (written && finished)
+        return true;
+    std::string message;
+    switch (JobState(job, message)) {
+    case CupsJobState::Cancelled:
+        failure = {TfrxPrintProblem::JobCancelled, name_, job, {}};
+        break;
+    case CupsJobState::Aborted:
+        failure = {TfrxPrintProblem::JobAborted, name_, job, message};
+        break;
+    default:
+        failure = refusal();
+        failure.job = job;
     }
-    if (cupsFinishDestDocument(CUPS_HTTP_DEFAULT, handles_->dest, handles_->info) >
-        IPP_STATUS_OK_EVENTS_COMPLETE) {
-        error = cupsLastErrorString();
-        return false;
+    return false;
+}
+
+CupsJobState CupsQueue::JobState(int job, std::string& message) const {
+    message.clear();
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printerUri(name_).c_str());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    static const char* const kWanted[] = {"job-state", "job-printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  std::size(kWanted), nullptr, kWanted);
+    Response response;
+    ask(response, request);
+    if (!response.ipp || ippGetStatusCode(response.ipp) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return CupsJobState::Unknown;
+    switch (response.integer("job-state")) {
+    case IPP_JSTATE_PENDING:
+    case IPP_JSTATE_HELD:
+    case IPP_JSTATE_STOPPED:
+        return CupsJobState::Waiting;
+    case IPP_JSTATE_PROCESSING:
+        return CupsJobState::Processing;
+    case IPP_JSTATE_COMPLETED:
+        return CupsJobState::Completed;
+    case IPP_JSTATE_CANCELED:
+        return CupsJobState::Cancelled;
+    case IPP_JSTATE_ABORTED:
+        message = response.text("job-printer-state-message");
+        return CupsJobState::Aborted;
+    default:
+        return CupsJobState::Unknown;
     }
-    return true;
 }
 
 void CupsQueue::CancelJob(int job) {

@@ -5,8 +5,11 @@
 // receives one document and can be cancelled. Everything libcups is here.
 #pragma once
 
+#include "report/printing/print_errors.h"
+
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,13 @@ struct CupsSlot {
     std::string caption;
 };
 
+// Where a job stands on the server.
+enum class CupsJobState { Waiting, Processing, Completed, Cancelled, Aborted, Unknown };
+
+// Whether the print service (the one CUPS_SERVER names, else the machine's)
+// answers a connection.
+bool CupsServiceAnswers();
+
 class CupsQueue {
 public:
     // Looks the queue up; valid() is false when the server does not know it.
@@ -45,15 +55,29 @@ public:
     // set from the report page: quality, colour, resolution and the like).
     std::vector<CupsOption> DriverOptions() const;
 
-    // Creates a job; returns its id, or 0 with the server's message.
+    // Asks the server afresh why the queue could not print now: the service
+    // is down, the queue is gone, stopped or rejecting jobs; nothing when
+    // it is ready. The reason is the queue's state message (Windows-1250).
+    std::optional<TfrxPrintProblem> Problem(std::string& reason) const;
+
+    // Creates a job once the queue is found ready; returns its id, or 0
+    // with what stood in the way (printer name and job left to the caller).
     int CreateJob(const std::string& title, const std::map<std::string, std::string>& options,
-                  std::string& error);
-    // Sends the PDF file as the job's only document; false with a message.
-    bool SendDocument(int job, const std::string& pdfPath, std::string& error);
+                  TfrxPrintFailure& failure);
+    // Sends the PDF file as the job's only document; false with the reason.
+    bool SendDocument(int job, const std::string& pdfPath, TfrxPrintFailure& failure);
     // Cancels the job; nothing of it is printed.
     void CancelJob(int job);
+    // The job's state on the server and, for an aborted job, the printer's
+    // message about it (Windows-1250).
+    CupsJobState JobState(int job, std::string& message) const;
 
 private:
+    // The failure after a refused request: the queue's problem when the
+    // server names one, else the request's own message.
+    TfrxPrintFailure refusal() const;
+
+    std::string name_;
     struct Handles;
     std::unique_ptr<Handles> handles_;
 };
