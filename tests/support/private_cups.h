@@ -99,7 +99,9 @@ public:
             return std::string("cannot start cupsd");
         ::setenv("CUPS_SERVER", socket().c_str(), 1);
         for (int i = 0; i < 200; ++i) {
-            if (run("lpstat -r >/dev/null 2>&1") == 0)
+            // lpstat -r succeeds also when it says the scheduler is not
+            // running.
+            if (run("LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'") == 0)
                 return std::nullopt;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }

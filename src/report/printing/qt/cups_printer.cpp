@@ -255,6 +255,17 @@ void TfrxPrinter::EndDoc() {
         RaisePrintFailure(failure);
     }
     lastJobId_ = job;
+    // A job cancelled on the server while its pages were being made is
+    // dropped only once its document arrives: it is not to be taken for
+    // printed.
+    if (job != 0) {
+        std::string message;
+        const CupsJobState state = queue_->JobState(job, message);
+        if (state == CupsJobState::Cancelled || state == CupsJobState::Aborted)
+            RaisePrintFailure({state == CupsJobState::Cancelled ? TfrxPrintProblem::JobCancelled
+                                                                : TfrxPrintProblem::JobAborted,
+                               Name(), job, message});
+    }
 }
 
 CupsJobState TfrxPrinter::WaitForLastJob(int pollMs) const {

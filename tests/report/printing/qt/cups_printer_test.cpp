@@ -3,7 +3,9 @@
 // chain made of a job. Enumeration, the default printer, papers and bins,
 // the device metrics, a job handed over, a job aborted, printing to a file.
 #include "../../../support/private_cups.h"
+#include "../recording_printer.h"
 #include "base/exceptions.h"
+#include "report/printing/print_job.h"
 #include "report/printing/qt/cups_printer.h"
 #include "report/printing/qt/cups_printers.h"
 
@@ -123,7 +125,14 @@ TEST_F(CupsPrinterTest, AnUnknownQueueStaysUninitialised) {
     TfrxPrinter printer("rq-gone", "");
     printer.Init();
     EXPECT_FALSE(printer.Initialized());
-    EXPECT_THROW(printer.BeginDoc(), base::Exception);
+    try {
+        printer.BeginDoc();
+        FAIL() << "no error";
+    } catch (const base::Exception& e) {
+        EXPECT_EQ(e.message(), "The printer \"rq-gone\" is no longer installed, so nothing was "
+                               "printed. Choose another printer, then print again.");
+    }
+    EXPECT_FALSE(printer.Printing());
 }
 
 TEST_F(CupsPrinterTest, EndDocHandsTheJobToTheQueue) {
@@ -156,6 +165,32 @@ TEST_F(CupsPrinterTest, AbortCancelsTheJobSoNothingPrints) {
         newest = std::max(newest, jobs[i].id);
     cupsFreeJobs(count, jobs);
     EXPECT_EQ(jobState("rq-office", newest), IPP_JSTATE_CANCELED);
+    EXPECT_FALSE(std::filesystem::exists(cups->outputPath("rq-office")));
+    EXPECT_EQ(printer.LastJobId(), 0);
+}
+
+// The print job's Cancel, pressed while the first of two pages is out:
+// the job the server holds is cancelled at the next page, and nothing of it
+// reaches the printer.
+TEST_F(CupsPrinterTest, CancelAfterTheFirstPageAbortsTheJobOnTheServer) {
+    std::filesystem::remove(cups->outputPath("rq-office"));
+    TfrxPrinter printer("rq-office", "");
+    printer.Init();
+    testing::FakePages pages(2);
+    TfrxPrintJob job(pages, printer);
+    job.ProcessMessages = [&] { pages.terminated = true; };
+    EXPECT_FALSE(job.Run({}, {}, "cancelled"));
+    EXPECT_EQ(pages.progress, std::vector<int>{1});
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "rq-office", 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    ASSERT_GT(newest, 0);
+    EXPECT_EQ(jobTitle("rq-office", newest), "cancelled");
+    EXPECT_EQ(jobState("rq-office", newest), IPP_JSTATE_CANCELED);
+    EXPECT_TRUE(cups->waitIdle("rq-office"));
     EXPECT_FALSE(std::filesystem::exists(cups->outputPath("rq-office")));
     EXPECT_EQ(printer.LastJobId(), 0);
 }
