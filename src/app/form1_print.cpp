@@ -11,6 +11,9 @@
 #include "report/printing/qt/print_action.h"
 
 #include <QApplication>
+#include <QPointer>
+
+#include <memory>
 
 namespace rq::app {
 namespace {
@@ -59,23 +62,25 @@ void TForm1::Nyomtats1Click() {
     report::preview::qt::TfrxPreviewLink link = PreviewLink;
     // The job locks the preview it was started from once the print dialog
     // is confirmed; the preview unlocks itself after the job, however it
-    // ended.
-    report::preview::qt::TfrxPreview* preview = nullptr;
-    link.opened = [&preview,
+    // ended. The window outlives this call when it is not modal.
+    auto preview = std::make_shared<QPointer<report::preview::qt::TfrxPreview>>();
+    link.opened = [preview,
                    opened = PreviewLink.opened](report::preview::qt::TfrxPreviewForm& form) {
-        preview = form.Preview;
+        *preview = form.Preview;
         if (opened)
             opened(form);
     };
     if (!link.print)
-        link.print = [this, &store, &preview] {
+        link.print = [this, &store, preview] {
             report::printing::qt::PrintPrepared(frxReport1, store, Printers.PrinterList(),
                                                 QApplication::activeWindow(),
-                                                [&preview](bool locked) {
-                                                    if (preview && locked)
-                                                        preview->Lock();
-                                                    else if (preview)
-                                                        preview->Unlock();
+                                                [preview](bool locked) {
+                                                    if (!*preview)
+                                                        return;
+                                                    if (locked)
+                                                        (*preview)->Lock();
+                                                    else
+                                                        (*preview)->Unlock();
                                                 });
         };
     // An empty list is read again at every print. With the print service

@@ -290,6 +290,10 @@ CupsJobState TfrxPrinter::WaitForLastJob(int pollMs) const {
                                    problem == TfrxPrintProblem::ServiceDown
                                        ? "the print service is not running"
                                        : reason});
+            // A server that answers but no longer knows the job (purged, or
+            // its queue removed) will not print it.
+            if (state == CupsJobState::Unknown)
+                RaisePrintFailure({TfrxPrintProblem::JobCancelled, Name(), lastJobId_, {}});
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
     }
