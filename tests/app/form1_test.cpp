@@ -4,6 +4,7 @@
 #include "form1_harness.h"
 #include "report/preview/qt/preview_form.h"
 #include "widgets/label.h"
+#include "widgets/window_system.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <QToolButton>
 
 namespace rq::app::testing {
 namespace {
@@ -192,23 +194,32 @@ TEST_F(MainWindow, PrintItemOpensThePreviewOnTheCertificate) {
 
 TEST_F(MainWindow, PreviewOfThePrintItemPrintsOnTheSystemsPrinters) {
     // A server that does not exist lists no queue: only the substitute
-    // printer remains, which the preview must not offer for printing.
+    // printer remains. The preview's Print then says that the print service
+    // is not running (rather than that no printer is installed), and prints
+    // nothing.
     setenv("CUPS_SERVER", "/nonexistent/rq0612-cups.sock", 1);
-    bool printable = true;
+    std::vector<std::string> messages;
+    widgets::setUnhandledErrorHandler(
+        [&](const std::string& message) { messages.push_back(message); });
     bool printHandler = false;
     rq::testing::onModal([&](QWidget* modal) {
         auto* preview = qobject_cast<report::preview::qt::TfrxPreviewForm*>(modal);
         ASSERT_NE(preview, nullptr);
-        printable = preview->HasPrinters && preview->HasPrinters();
         printHandler = static_cast<bool>(preview->Preview->PrintHandler);
+        preview->PrintB->click();
+        EXPECT_FALSE(preview->Preview->Locked());
         rq::testing::keyInModal(modal, Qt::Key_Escape);
     });
     form().Nyomtats1->trigger();
+    const std::vector<std::string> names = form().Printers.PrinterList().PrinterNames();
     unsetenv("CUPS_SERVER");
-    EXPECT_FALSE(printable);
+    widgets::setUnhandledErrorHandler(nullptr);
     EXPECT_TRUE(printHandler);
-    ASSERT_GT(form().Printers.PrinterList().Count(), 0);
-    EXPECT_EQ(form().Printers.PrinterList().PrinterNames().front(), "Virtual");
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "The print service is not running, so nothing was printed. Start the "
+                            "print service (CUPS), or ask your administrator to start it, then "
+                            "print again."});
+    EXPECT_EQ(names, std::vector<std::string>{"Virtual"});
 }
 
 TEST_F(MainWindow, ExitEndsTheProcessAtOnceWithCodeZero) {
