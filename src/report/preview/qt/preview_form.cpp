@@ -107,6 +107,10 @@ TfrxPreviewForm::TfrxPreviewForm(QWidget* parent) : QDialog(parent) {
     };
     HasPrinters = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     setFocusProxy(Preview);
+    // The keyboard belongs to the pages from the start: the window's first
+    // focusable control would otherwise be the zoom box, where Page Down
+    // changes the zoom.
+    Preview->setFocus();
 }
 
 TfrxPreviewForm::~TfrxPreviewForm() = default;
@@ -119,6 +123,8 @@ QToolButton* TfrxPreviewForm::addButton(const char* name, const char* hint, cons
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedHeight(kButtonHeight);
+    // A click gives the keyboard back to the pages, also from the zoom box.
+    connect(button, &QToolButton::clicked, this, [this] { Preview->setFocus(); });
     return button;
 }
 

@@ -200,7 +200,7 @@ TEST_F(PreviewWindow, CloseButtonCloses) {
 TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
     GeneratedReport generated(1);
     generated.report.PreviewOptions().Buttons = bit(pbPrint) | bit(pbZoom);
-    bool maximized = false, modal = false;
+    bool maximized = false, modal = false, pagesHaveTheKeys = false;
     QString status;
     TfrxPreviewLink link;
     link.opened = [&](TfrxPreviewForm& form) {
@@ -208,6 +208,7 @@ TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
             maximized = shown->windowState().testFlag(Qt::WindowMaximized);
             modal = shown == &form;
             status = form.PagePanel->text();
+            pagesHaveTheKeys = shown->focusWidget() == &form.Preview->Workspace();
             rq::testing::keyInModal(shown, Qt::Key_Escape);
         });
     };
@@ -215,6 +216,7 @@ TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
     EXPECT_TRUE(maximized);
     EXPECT_TRUE(modal);
     EXPECT_EQ(status, QStringLiteral("Page 1 of 1"));
+    EXPECT_TRUE(pagesHaveTheKeys);
     EXPECT_EQ(generated.store.Preview, nullptr);
 }
 
