@@ -198,15 +198,40 @@ void QtCanvas::rectangle(const Rect& rect) {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+// The gaps of a dashed or dotted pen show the brush colour, unless the brush
+// is clear: a frame's styled edges then read as the view's fill on every
+// edge, also on the right and bottom ones, which lie outside the filled box.
+// The gaps go down first as a solid line of the pen's width and coverage.
+bool QtCanvas::paintsPenGaps() const {
+    const bool styled = pen_.style != PenStyle::psSolid && pen_.style != PenStyle::psClear;
+    return styled && pen_.mode == PenMode::pmCopy && brush_.style == BrushStyle::bsSolid;
+}
+
+void QtCanvas::applyGapPen() {
+    applyPen();
+    QPen gaps = painter_->pen();
+    gaps.setStyle(Qt::SolidLine);
+    gaps.setColor(toQColor(brush_.color));
+    painter_->setPen(gaps);
+}
+
 // A flat-capped one-pixel pen covers the pixels from the start point up to,
 // not including, the end point.
 void QtCanvas::line(Point from, Point to) {
+    if (paintsPenGaps()) {
+        applyGapPen();
+        painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    }
     applyPen();
     painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void QtCanvas::polyline(std::span<const Point> points) {
+    if (paintsPenGaps()) {
+        applyGapPen();
+        painter_->drawPolyline(toQPolygon(points));
+    }
     applyPen();
     painter_->drawPolyline(toQPolygon(points));
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -65,6 +65,10 @@ protected:
 private:
     void applyPen();
     void applyBrush();
+    // Whether a line's gaps are painted in the brush colour, and the pen
+    // that paints them.
+    bool paintsPenGaps() const;
+    void applyGapPen();
 
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
