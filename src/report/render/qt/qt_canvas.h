@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <vector>
 
 class QPaintDevice;
 class QPagedPaintDevice;
@@ -40,6 +41,11 @@ public:
     void textExtentEx(std::string_view text, std::span<int> cumulative) override;
     void textOut(Point at, unsigned options, const Rect& clip, std::string_view text,
                  std::span<const int> advances) override;
+    // True except on printers, whose whole pixels are fine enough and whose
+    // output stays as it was measured.
+    bool placesGlyphsFractionally() const override;
+    void textOutPlaced(Point at, unsigned options, const Rect& clip, std::string_view text,
+                       std::span<const double> edges, double glyphScale) override;
     void setTransparentBackground(bool transparent) override;
     void fillRect(const Rect& rect) override;
     void rectangle(const Rect& rect) override;
@@ -69,6 +75,10 @@ private:
     // that paints them.
     bool paintsPenGaps() const;
     void applyGapPen();
+    // Text with character i starting edges[i] pixels along the baseline,
+    // each glyph scaled by glyphScale about its origin.
+    void drawGlyphs(Point at, unsigned options, const Rect& clip, std::string_view text,
+                    const std::vector<qreal>& edges, qreal glyphScale);
 
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
