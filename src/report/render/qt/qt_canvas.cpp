@@ -110,12 +110,13 @@ void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string
     if (text.empty())
         return;
     RealisedFont& font = realiseFont(font_);
-    std::vector<qreal> edges(text.size() + 1);
+    edgeScratch_.resize(text.size() + 1);
+    edgeScratch_[0] = 0;
     for (std::size_t i = 0; i < text.size(); ++i)
-        edges[i + 1] =
-            edges[i] +
+        edgeScratch_[i + 1] =
+            edgeScratch_[i] +
             (i < advances.size() ? advances[i] : font.advance(static_cast<unsigned char>(text[i])));
-    drawGlyphs(at, options, clip, text, edges, 1);
+    drawGlyphs(at, options, clip, text, edgeScratch_, 1);
 }
 
 // Outlines filled at fractional positions land between device pixels with
@@ -129,8 +130,7 @@ void QtCanvas::textOutPlaced(Point at, unsigned options, const Rect& clip, std::
                              std::span<const double> edges, double glyphScale) {
     if (text.empty() || edges.size() <= text.size())
         return;
-    drawGlyphs(at, options, clip, text, std::vector<qreal>(edges.begin(), edges.end()),
-               glyphScale > 0 ? glyphScale : 1);
+    drawGlyphs(at, options, clip, text, edges, glyphScale > 0 ? glyphScale : 1);
 }
 
 // Character i from edges[i] on, the decorations from the first edge to the
@@ -138,7 +138,7 @@ void QtCanvas::textOutPlaced(Point at, unsigned options, const Rect& clip, std::
 // glyphs are drawn in a frame scaled by glyphScale, in which the positions
 // shrink by the same factor, so that every glyph keeps its origin.
 void QtCanvas::drawGlyphs(Point at, unsigned options, const Rect& clip, std::string_view text,
-                          const std::vector<qreal>& edges, qreal glyphScale) {
+                          std::span<const double> edges, double glyphScale) {
     RealisedFont& font = realiseFont(font_);
     QPainterPath path;
     QGlyphRun run;
@@ -174,6 +174,10 @@ void QtCanvas::drawGlyphs(Point at, unsigned options, const Rect& clip, std::str
         painter_->rotate(-font_.escapement / 10.0);
     const QColor color = toQColor(font_.color);
     const auto inGlyphFrame = [&](auto paint) {
+        if (glyphScale == 1) {
+            paint();
+            return;
+        }
         painter_->save();
         painter_->scale(glyphScale, glyphScale);
         paint();

@@ -78,7 +78,7 @@ private:
     // Text with character i starting edges[i] pixels along the baseline,
     // each glyph scaled by glyphScale about its origin.
     void drawGlyphs(Point at, unsigned options, const Rect& clip, std::string_view text,
-                    const std::vector<qreal>& edges, qreal glyphScale);
+                    std::span<const double> edges, double glyphScale);
 
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
@@ -86,6 +86,7 @@ private:
     int dpiY_;
     bool printer_;
     bool glyphText_ = false;
+    std::vector<double> edgeScratch_; // character edges of textOut's run
 };
 
 // Marks an image as having the given resolution (dots per inch), which PNG
