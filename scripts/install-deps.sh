@@ -21,6 +21,9 @@ packages=(
     printer-driver-postscript-hp
     # the desktop's dpi setting (Xft.dpi) for the high-dpi screenshot
     x11-xserver-utils
+    # a real window manager for the window tests, and the tools that read
+    # what it reports (xprop, xwininfo)
+    openbox x11-utils
 )
 
 # Locales the tests run under: Hungarian in UTF-8 and in its 8-bit code page.

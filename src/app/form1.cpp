@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace rq::app {
 namespace {
@@ -158,13 +159,24 @@ void TForm1::FormMouseWheelUp() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!fitted_)
-        fitToWorkArea();
+    if (fitted_)
+        return;
+    fitToWorkArea();
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
 }
 
-// A window manager reports the frame only after the window is mapped: the
-// fit is made again once, with the real frame, so that the caption bar and
-// borders lie on the work area too.
+// A window manager reports the frame only once it has framed the window: the
+// fit is made again with the real frame, so that the caption bar and borders
+// lie on the work area too. A manager that keeps the window where it asked
+// to be sends no move; the first exposure of the framed window tells then.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && fitted_ &&
+        frameMargins() != fittedFrame_)
+        fitToWorkArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (fitted_ && frameMargins() != fittedFrame_)

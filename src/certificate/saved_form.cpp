@@ -17,13 +17,6 @@ using rq::base::pos1;
 
 constexpr std::ptrdiff_t kRest = 0x7FFFFFFF;
 
-const AnsiString kSaveCaption = "K\xE9rek egy jelsz\xF3t!";
-const AnsiString kSavePrompt = "A jelsz\xF3 a k\xE9s\xF5"
-                               "bbi visszat\xF6lt\xE9s\xE9l kell majd:";
-const AnsiString kLoadCaption = "Jelsz\xF3"
-                                "ellen\xF5rz\xE9s";
-const AnsiString kLoadPrompt = "K\xE9rem a jelsz\xF3t";
-
 AnsiString nameOf(const AnsiString& line, std::size_t underscore) {
     return copy1(line, 1, static_cast<std::ptrdiff_t>(underscore) - 1);
 }
@@ -112,7 +105,8 @@ void gatherFields(SavedFormContext& context) {
 
 void saveForm(SavedFormContext& context) {
     gatherFields(context);
-    const AnsiString passPhrase = context.user.AskPassphrase(kSaveCaption, kSavePrompt);
+    const AnsiString passPhrase =
+        context.user.AskPassphrase(AnsiString(kSaveCaption), AnsiString(kSavePrompt));
     if (passPhrase.empty())
         return;
     context.cipher.KeyFromPassphrase(passPhrase);
@@ -142,7 +136,8 @@ void refillFields(SavedFormContext& context) {
 }
 
 void loadForm(SavedFormContext& context) {
-    const AnsiString passPhrase = context.user.AskPassphrase(kLoadCaption, kLoadPrompt);
+    const AnsiString passPhrase =
+        context.user.AskPassphrase(AnsiString(kLoadCaption), AnsiString(kLoadPrompt));
     const std::string path = savedFormPath(context);
     if (!context.files.FileExists(path)) {
         context.user.ShowMessage(AnsiString(kNoSaveMessage));

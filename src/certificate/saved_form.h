@@ -20,6 +20,13 @@ inline constexpr std::string_view kSavedFormFileName = "RQ0612.txt";
 inline constexpr std::string_view kMarkerLine = "v\xEDzimalom";
 inline constexpr std::string_view kNoSaveMessage = "Nincs ment\xE9s!           .";
 inline constexpr std::string_view kWrongPassMessage = "Hib\xE1s jelsz\xF3!           .";
+// The pass-phrase prompts of saving and loading: caption and prompt.
+inline constexpr std::string_view kSaveCaption = "K\xE9rek egy jelsz\xF3t!";
+inline constexpr std::string_view kSavePrompt = "A jelsz\xF3 a k\xE9s\xF5"
+                                                "bbi visszat\xF6lt\xE9sn\xE9l kell majd:";
+inline constexpr std::string_view kLoadCaption = "Jelsz\xF3"
+                                                 "ellen\xF5rz\xE9s";
+inline constexpr std::string_view kLoadPrompt = "K\xE9rem a jelsz\xF3t";
 
 // The person at the keyboard: the pass-phrase prompt and the message box.
 class SavedFormUser {

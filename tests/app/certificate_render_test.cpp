@@ -2,13 +2,15 @@
 // against its golden PNG (pixel for pixel; RQ_REGENERATE_GOLDEN=1 rewrites
 // it), every rule line of the 600 dpi page at 6.25 times its 96 dpi place,
 // and the same line texts at the same places (divided by the scale) on
-// printers of 96 to 1200 dpi.
+// printers of 96 to 1200 dpi; and the gaps inside words of the page as the
+// preview draws it at 82%, 100% and 150%.
 #include "form1_harness.h"
 
 #include "../support/canvas_trace.h"
 #include "../support/golden.h"
 
 #include "base/date_time.h"
+#include "base/text1250.h"
 #include "report/engine/engine.h"
 #include "report/model/line_view.h"
 #include "report/model/page.h"
@@ -197,6 +199,146 @@ TEST_F(CertificateRender, TextRunsAreTheSameAtEveryPrinterResolution) {
                               std::abs(runs[i].y - reference[i].y)});
         }
         RecordProperty("worst_at_" + std::to_string(dpi), std::to_string(worst));
+    }
+}
+
+// A screen canvas that keeps every text run it draws with its characters'
+// edges (whole-pixel advances or placed fractionally) and its cell height.
+class RunKeepingCanvas : public report::render::qt::QtImageCanvas {
+public:
+    struct Run {
+        std::string text;
+        report::render::Point at;
+        std::vector<double> edges; // text.size() + 1, device pixels from at
+        int cellHeight = 0;
+    };
+    explicit RunKeepingCanvas(report::render::Size size) : QtImageCanvas(size) {}
+
+    void textOut(report::render::Point at, unsigned options, const report::render::Rect& clip,
+                 std::string_view text, std::span<const int> advances) override {
+        std::vector<double> edges(text.size() + 1);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            edges[i + 1] = edges[i] + (i < advances.size() ? advances[i] : 0);
+        keep(at, text, edges);
+        QtImageCanvas::textOut(at, options, clip, text, advances);
+    }
+    void textOutPlaced(report::render::Point at, unsigned options, const report::render::Rect& clip,
+                       std::string_view text, std::span<const double> edges,
+                       double glyphScale) override {
+        keep(at, text, std::vector<double>(edges.begin(), edges.end()));
+        QtImageCanvas::textOutPlaced(at, options, clip, text, edges, glyphScale);
+    }
+    std::vector<Run> runs;
+
+private:
+    void keep(report::render::Point at, std::string_view text, std::vector<double> edges) {
+        runs.push_back({std::string(text), at, std::move(edges), textExtent(text).cy});
+    }
+};
+
+struct WordGap {
+    std::string word; // Windows-1250
+    double gap;       // pixels; -1 without ink
+};
+
+// A column at least this white is background between letters; a paler one
+// still shows a letter's stroke (a thin stem placed across two columns lights
+// both of them up).
+constexpr double kBackground = 0.75;
+
+// How much of a pixel column of the word's cell is background: 1 when the
+// whole column is white, 0 when some pixel of it is black; antialiased edges
+// count by their coverage.
+double whiteness(const QImage& image, int x, int top, int bottom) {
+    int lightest = 255;
+    for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
+        lightest = std::min(lightest, qGray(image.pixel(x, y)));
+    return lightest / 255.0;
+}
+
+// The widest gap between the first and the last inked column, in pixels
+// with their fractions: a run of background columns, each counting by its
+// whiteness, the partly inked columns on either side included; -1 without
+// ink.
+double widestGap(const std::vector<double>& w) {
+    const auto inked = [](double v) { return v < kBackground; };
+    const auto first = std::find_if(w.begin(), w.end(), inked);
+    if (first == w.end())
+        return -1;
+    const auto last = std::find_if(w.rbegin(), w.rend(), inked);
+    const auto lo = static_cast<std::size_t>(first - w.begin());
+    const std::size_t hi = w.size() - 1 - static_cast<std::size_t>(last - w.rbegin());
+    double widest = 0;
+    for (std::size_t i = lo; i <= hi;) {
+        if (inked(w[i])) {
+            ++i;
+            continue;
+        }
+        double sum = w[i - 1];
+        while (!inked(w[i]))
+            sum += w[i++];
+        widest = std::max(widest, sum + w[i]);
+    }
+    return widest;
+}
+
+// The widest gap between letters of each word (a maximal run of characters
+// other than blanks) of every text run.
+std::vector<WordGap> wordGaps(const RunKeepingCanvas& canvas) {
+    const QImage& image = canvas.image();
+    std::vector<WordGap> gaps;
+    for (const auto& run : canvas.runs) {
+        const std::string& t = run.text;
+        const auto blank = [&t](std::size_t i) { return t[i] == ' ' || t[i] == '\xA0'; };
+        for (std::size_t a = 0; a < t.size();) {
+            if (blank(a)) {
+                ++a;
+                continue;
+            }
+            std::size_t b = a;
+            while (b < t.size() && !blank(b))
+                ++b;
+            const int from = std::max(0, static_cast<int>(std::floor(run.at.x + run.edges[a])));
+            const int to =
+                std::min(image.width(), static_cast<int>(std::ceil(run.at.x + run.edges[b])));
+            std::vector<double> w;
+            for (int x = from; x < to; ++x)
+                w.push_back(whiteness(image, x, run.at.y, run.at.y + run.cellHeight));
+            gaps.push_back({t.substr(a, b - a), widestGap(w)});
+            a = b;
+        }
+    }
+    return gaps;
+}
+
+// Inside a word the preview leaves no wider gap between letters at any zoom
+// than the zoomed gap at 100% and one device pixel: letters are placed where
+// the layout puts them, not pushed apart by whole-pixel corrections (which
+// opened gaps of two and three pixels, "Önkorm ányzata"). The lines break
+// alike at every zoom.
+TEST_F(CertificateRender, GapsInsideWordsFollowTheZoom) {
+    const auto drawAt = [this](double zoom) {
+        RunKeepingCanvas canvas(report::render::qt::pagePixels({210, 297}, zoom));
+        drawPage()(canvas, zoom, zoom);
+        return wordGaps(canvas);
+    };
+    const std::vector<WordGap> actual = drawAt(1.0);
+    ASSERT_GT(actual.size(), 40u);
+    for (const double zoom : {0.82, 1.5}) {
+        SCOPED_TRACE(zoom);
+        const std::vector<WordGap> zoomed = drawAt(zoom);
+        ASSERT_EQ(zoomed.size(), actual.size()) << "the words differ: the lines broke elsewhere";
+        int measured = 0;
+        for (std::size_t i = 0; i < actual.size(); ++i) {
+            ASSERT_EQ(zoomed[i].word, actual[i].word);
+            if (actual[i].gap < 0 || zoomed[i].gap < 0)
+                continue;
+            ++measured;
+            EXPECT_LE(zoomed[i].gap, actual[i].gap * zoom + 1)
+                << "\"" << base::cp1250ToUtf8(actual[i].word) << "\" has a gap of " << zoomed[i].gap
+                << " pixels, " << actual[i].gap << " at 100%";
+        }
+        EXPECT_GT(measured, 30);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "base/exceptions.h"
 #include "base/text1250.h"
 #include "crypto/lb_rijndael.h"
+#include "dialogs/language_table.h"
 #include "widgets/window_system.h"
 
 #include <QAction>
@@ -213,11 +214,12 @@ TEST_F(Form1SavedForm, ReadOnlyDirectoryKeepsTheOldFile) {
 
 using rq::testing::onModal;
 
-// The commands with the real prompt and message box, typed into.
+// The commands with the real prompt and message box, typed into. The texts
+// themselves are checked word for word in quoted_texts_test.cpp.
 TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {
     forms->Form1().SavedForm.user = nullptr;
     onModal([](QWidget* prompt) {
-        EXPECT_EQ(prompt->windowTitle(), QString::fromUtf8("Kérek egy jelszót!"));
+        EXPECT_EQ(prompt->windowTitle(), widgets::fromAnsi(certificate::kSaveCaption));
         auto* edit = prompt->findChild<QLineEdit*>(QStringLiteral("Edit"));
         QTest::keyClicks(edit, QStringLiteral("right"));
         QTest::keyClick(edit, Qt::Key_Return);
@@ -227,7 +229,7 @@ TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {
 
     QString caption, message;
     onModal([&](QWidget* prompt) {
-        EXPECT_EQ(prompt->windowTitle(), QString::fromUtf8("Jelszóellenőrzés"));
+        EXPECT_EQ(prompt->windowTitle(), widgets::fromAnsi(certificate::kLoadCaption));
         auto* edit = prompt->findChild<QLineEdit*>(QStringLiteral("Edit"));
         QTest::keyClicks(edit, QStringLiteral("wrong"));
         onModal([&](QWidget* box) {
@@ -238,8 +240,10 @@ TEST_F(Form1SavedForm, DialogsAskAndReportInHungarian) {
         QTest::keyClick(edit, Qt::Key_Return);
     });
     forms->Form1().Kitltttrlapbetltse1Click();
-    EXPECT_EQ(caption, QString::fromUtf8("Információ"));
-    EXPECT_EQ(message, QString::fromUtf8("Hibás jelszó!           ."));
+    EXPECT_EQ(caption,
+              widgets::fromAnsi(dialogs::kindCaption(static_cast<int>(dialogs::Language::Hungarian),
+                                                     dialogs::MsgDlgType::mtInformation)));
+    EXPECT_EQ(message, widgets::fromAnsi(certificate::kWrongPassMessage));
 }
 
 // A pass phrase typed into the real prompt with characters that Windows-1250

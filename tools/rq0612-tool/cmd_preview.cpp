@@ -226,14 +226,24 @@ void printState(const pq::TfrxPreviewForm& form, const PreviewArgs& args) {
         std::cout << "found=none\n";
 }
 
+bool layOutOrSay(pq::TfrxPreviewForm& form, QSize client) {
+    if (layOut(form, client))
+        return true;
+    std::cerr << "rq0612-tool preview: the window system did not give the workspace "
+              << client.width() << 'x' << client.height() << " pixels\n";
+    return false;
+}
+
+// The scroll bars come and go with the zoom, which changes the workspace's
+// client area: the window is fitted to the asked size again before the
+// state is read (the zoom modes follow the client area).
 int examine(pq::TfrxPreviewForm& form, const PreviewArgs& args) {
-    if (!layOut(form, args.client)) {
-        std::cerr << "rq0612-tool preview: the window system did not give the workspace "
-                  << args.client.width() << 'x' << args.client.height() << " pixels\n";
+    if (!layOutOrSay(form, args.client))
         return 1;
-    }
     if (const int status = perform(form, args))
         return status;
+    if (!layOutOrSay(form, args.client))
+        return 1;
     printState(form, args);
     if (!args.screenshot)
         return 0;

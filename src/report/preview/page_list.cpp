@@ -109,7 +109,8 @@ int TfrxPageList::FindPageAt(int offset, bool exact, double zoom) const {
 TfrxPageBounds TfrxPageList::GetMaxBounds(int clientWidth, double zoom) const {
     if (items_.empty())
         return {};
-    return {round(zoom * widestRow_), GetPageRect(Count() - 1, clientWidth, zoom).Bottom};
+    return {kGap + round(zoom * (widestRow_ - kGap)),
+            GetPageRect(Count() - 1, clientWidth, zoom).Bottom};
 }
 
 TfrxPageRange PaintCandidates(int current, int count) {

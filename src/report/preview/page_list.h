@@ -53,7 +53,12 @@ public:
     // (-1 above the first). Unless exact, a page counts from a fifth of its
     // height above its top, so page tracking switches a little early.
     int FindPageAt(int offset, bool exact, double zoom) const;
-    // The extent of the whole layout at that zoom; (0, 0) when empty.
+    // The extent of the whole layout at that zoom; (0, 0) when empty. X is
+    // the right edge of the widest row placed 10 pixels from the left, as a
+    // row is when it is wider than the client: the gaps between its pages
+    // scale with the zoom, the margin does not (scaling the widest row's
+    // trailing gap instead made a page that just fits the width at zooms
+    // above 1 scrollable by a few pixels).
     TfrxPageBounds GetMaxBounds(int clientWidth, double zoom) const;
 
 private:

@@ -143,6 +143,20 @@ public:
     // background mode is transparent.
     virtual void textOut(Point at, unsigned options, const Rect& clip, std::string_view text,
                          std::span<const int> advances) = 0;
+    // Whether textOutPlaced puts glyphs at fractional positions. The text
+    // layout then places every character where its 600 dpi measurement puts
+    // it, instead of stretching whole-pixel device advances to the line's
+    // width (which at small zooms opens visible gaps inside words).
+    virtual bool placesGlyphsFractionally() const { return false; }
+    // Like textOut, but character i starts edges[i] device pixels (fractions
+    // allowed) after `at` along the text direction; edges[text.size()] is
+    // where the run ends. glyphScale is the size the glyphs are meant to have
+    // against the current font's whole-pixel size (the layout's exact size
+    // at the zoom over the rounded one); the glyphs grow or shrink by it
+    // about their baseline origins. This implementation rounds every edge to
+    // a whole pixel, draws the font as it is and goes through textOut.
+    virtual void textOutPlaced(Point at, unsigned options, const Rect& clip, std::string_view text,
+                               std::span<const double> edges, double glyphScale);
     virtual void setTransparentBackground(bool transparent) = 0;
 
     virtual void fillRect(const Rect& rect) = 0;  // brush only

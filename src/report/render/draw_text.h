@@ -96,6 +96,8 @@ private:
     LineGeometry startPoint(int blockHeight, VAlign vAlign) const;
     void drawLine(Canvas& canvas, std::size_t index, HAlign align, int x, int y, int width);
     void justify(std::string_view text, int correction);
+    void placeCharacters(std::string_view text, int justifiedWidth, long double kx);
+    double glyphScale(Canvas& canvas, int pointSize) const;
     void outputRuns(Canvas& canvas, std::size_t index, std::string_view text, int x, int y);
     void applyRunFormat(Canvas& canvas, const TfrxHTMLTag& tag);
     int runSize(const TfrxHTMLTag& tag, bool printer) const;
@@ -109,6 +111,10 @@ private:
     // seen instead of being capped, so that no paragraph length overflows them.
     std::vector<int> advances_;
     std::vector<int> extentScratch_;
+    // Character edges of the line being drawn on a canvas that places glyphs
+    // fractionally: device pixels from the line's start, one more than the
+    // line's characters.
+    std::vector<double> edges_;
     int fontSize_ = 0; // points
     TfrxHTMLTagsList tags_;
     long double charSpacing_ = 0;

@@ -168,8 +168,9 @@ void TfrxDrawText::DrawLines(Canvas& canvas, HAlign hAlign, VAlign vAlign) {
     canvas.font().escapement = keptEscapement;
 }
 
-// One line: measured at 600 dpi and on the device; the device advances are
-// corrected until the line is as wide as the measurement says.
+// One line: measured at 600 dpi and, unless the canvas places glyphs at
+// fractional positions, on the device, whose advances are then corrected
+// until the line is as wide as the measurement says.
 void TfrxDrawText::drawLine(Canvas& canvas, std::size_t index, HAlign align, int x, int y,
                             int width) {
     const std::string& text = lines_[index].text;
@@ -178,9 +179,6 @@ void TfrxDrawText::drawLine(Canvas& canvas, std::size_t index, HAlign align, int
     const FontStyles style = canvas.font().style;
     measuring_->font().style = style;
     const int w600 = MeasureLine(text, toMeasure(charSpacing_), index, *measuring_, false);
-    const int wdev =
-        MeasureLine(text, base::roundToInt(charSpacing_ * scaleX_), index, canvas, false);
-    canvas.font().style = style;
     const long double kx = static_cast<long double>(MeasureDpi) / canvas.dpiX();
     const int ideal =
         canvas.isPrinter() ? base::roundToInt(w600 / kx) : base::roundToInt(w600 / kx * scaleX_);
@@ -192,13 +190,53 @@ void TfrxDrawText::drawLine(Canvas& canvas, std::size_t index, HAlign align, int
     const Direction dir = directionOf(rotation_);
     x += base::roundToInt(offset * dir.cos);
     y -= base::roundToInt(offset * dir.sin);
+    const bool justified =
+        align == HAlign::haBlock && text.find_first_of(" \xA0") != std::string::npos;
+    if (canvas.placesGlyphsFractionally()) {
+        placeCharacters(text, justified ? std::abs(width) : -1, kx);
+        outputRuns(canvas, index, text, x, y);
+        return;
+    }
+    const int wdev =
+        MeasureLine(text, base::roundToInt(charSpacing_ * scaleX_), index, canvas, false);
+    canvas.font().style = style;
     const std::span<int> advances(advances_.data(), text.size());
-    const bool hasSpace = text.find_first_of(" \xA0") != std::string::npos;
-    if (align == HAlign::haBlock && hasSpace)
+    if (justified)
         justify(text, std::abs(width) - wdev);
     else
         spreadCorrection(advances, ideal - wdev);
     outputRuns(canvas, index, text, x, y);
+}
+
+// Where each character starts on the device, relative to the line's start:
+// its 600 dpi widths (in Advances) scaled without rounding, so that glyphs
+// stand exactly where the measurement puts them at any zoom. A justified
+// line (justifiedWidth >= 0) spreads its free width evenly over its spaces
+// and ends where its box ends. (The whole-pixel justification gives one
+// device pixel more, which on paper is nothing but on a zoomed-out screen
+// pushed the last letter out of the clipping box.)
+void TfrxDrawText::placeCharacters(std::string_view text, int justifiedWidth, long double kx) {
+    const long double perUnit = scaleX_ / kx;
+    if (edges_.size() < text.size() + 1)
+        edges_.resize(text.size() + 1);
+    long double spaceExtra = 0;
+    if (justifiedWidth >= 0) {
+        long double ideal = 0;
+        int spaces = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            ideal += advances_[i] * perUnit;
+            spaces += text[i] == ' ' || text[i] == '\xA0';
+        }
+        spaceExtra = (justifiedWidth - ideal) / spaces;
+    }
+    long double edge = 0;
+    edges_[0] = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        edge += advances_[i] * perUnit;
+        if (text[i] == ' ' || text[i] == '\xA0')
+            edge += spaceExtra;
+        edges_[i + 1] = static_cast<double>(edge);
+    }
 }
 
 // A justified line takes its free width plus one pixel at its spaces: each
@@ -218,6 +256,16 @@ void TfrxDrawText::justify(std::string_view text, int correction) {
     }
 }
 
+// The glyphs' exact size at the zoom over the canvas font's, whose points
+// (and then pixels) are whole numbers: 11 points at 82% are 9.02 points but
+// drawn as 9, at 150% 16.5 but drawn as 16.
+double TfrxDrawText::glyphScale(Canvas& canvas, int pointSize) const {
+    const int height = std::abs(canvas.font().height);
+    if (height == 0)
+        return 1;
+    return static_cast<double>(pointSize * scaleY_ * canvas.dpiY() / 72 / height);
+}
+
 void TfrxDrawText::applyRunFormat(Canvas& canvas, const TfrxHTMLTag& tag) {
     CanvasFont& font = canvas.font();
     font.setSize(runSize(tag, canvas.isPrinter()));
@@ -225,11 +273,15 @@ void TfrxDrawText::applyRunFormat(Canvas& canvas, const TfrxHTMLTag& tag) {
     font.color = tag.fontColor;
 }
 
-// Output in runs cut before every character whose format changes.
+// Output in runs cut before every character whose format changes. On a
+// canvas that places glyphs fractionally every run starts from the line's
+// start point and carries its characters' edges; elsewhere each run starts
+// where the whole-pixel advances of the runs before it end.
 void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_view text, int x,
                               int y) {
     const TfrxHTMLTags& records = tags_.lines()[index];
     const Direction dir = directionOf(rotation_);
+    const bool placed = canvas.placesGlyphsFractionally();
     const auto lowering = [&](std::size_t at) {
         return at < records.size()
                    ? base::roundToInt(records[at].lowered * records[at].pointSize * scaleY_)
@@ -241,21 +293,29 @@ void TfrxDrawText::outputRuns(Canvas& canvas, std::size_t index, std::string_vie
         if (k < text.size() && (k >= records.size() || records[k].sameAsPrevious))
             continue;
         const std::span<const int> runAdvances(advances_.data() + start, k - start);
-        if (k > start)
-            canvas.textOut({x + base::roundToInt(dy * dir.sin), y + base::roundToInt(dy * dir.cos)},
-                           clipOptions_, deviceRect_, text.substr(start, k - start), runAdvances);
+        const Point at{x + base::roundToInt(dy * dir.sin), y + base::roundToInt(dy * dir.cos)};
+        if (k > start && placed)
+            canvas.textOutPlaced(
+                at, clipOptions_, deviceRect_, text.substr(start, k - start),
+                std::span<const double>(edges_.data() + start, k - start + 1),
+                glyphScale(canvas, start < records.size() ? records[start].pointSize : fontSize_));
+        else if (k > start)
+            canvas.textOut(at, clipOptions_, deviceRect_, text.substr(start, k - start),
+                           runAdvances);
         if (k == text.size())
             break;
         applyRunFormat(canvas, records[k]);
         dy = lowering(k);
-        int sum = 0;
-        for (int a : runAdvances)
-            sum += a;
-        if (rotation_ == 0) {
-            x += sum;
-        } else {
-            x += base::roundToInt(sum * dir.cos);
-            y -= base::roundToInt(sum * dir.sin);
+        if (!placed) {
+            int sum = 0;
+            for (int a : runAdvances)
+                sum += a;
+            if (rotation_ == 0) {
+                x += sum;
+            } else {
+                x += base::roundToInt(sum * dir.cos);
+                y -= base::roundToInt(sum * dir.sin);
+            }
         }
         start = k;
     }

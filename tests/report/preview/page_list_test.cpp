@@ -26,6 +26,15 @@ TEST(PageList, OnePageCentredInAThousandPixels) {
     EXPECT_EQ(list.GetMaxBounds(1000, 1.0), (TfrxPageBounds{804, 1133}));
 }
 
+// "Page Width" leaves 10 pixels on either side: the horizontal range (the
+// extent plus 10) is exactly the client width, nothing to scroll.
+TEST(PageList, PageWidthZoomFitsTheClientExactly) {
+    const TfrxPageList list = pages(1);
+    const double zoom = 980.0 / 794;
+    EXPECT_EQ(list.GetPageRect(0, 1000, zoom), (TfrxPageRect{10, 12, 990, 1398}));
+    EXPECT_EQ(list.GetMaxBounds(1000, zoom).X + 10, 1000);
+}
+
 struct RectCase {
     const char* name;
     int index;
@@ -72,7 +81,7 @@ TEST(PageList, TwoPagesZoomFillsTheWidth) {
     const TfrxPageList list = pages(3, 2);
     EXPECT_EQ(list.GetPageRect(0, 1000, zoom), (TfrxPageRect{13, 6, 497, 691}));
     EXPECT_EQ(list.GetPageRect(1, 1000, zoom), (TfrxPageRect{503, 6, 987, 691}));
-    EXPECT_EQ(list.GetMaxBounds(1000, zoom).X, 980);
+    EXPECT_EQ(list.GetMaxBounds(1000, zoom).X, 10 + 974);
 }
 
 struct FindCase {

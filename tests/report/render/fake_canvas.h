@@ -42,6 +42,14 @@ struct TextOutCall {
     }
 };
 
+struct PlacedCall {
+    Point at;
+    std::string text;
+    std::vector<double> edges;
+    double glyphScale = 1;
+    CanvasFont font;
+};
+
 class FakeCanvas : public Canvas {
 public:
     explicit FakeCanvas(int dpi = 96, bool printer = false) : dpi_(dpi), printer_(printer) {
@@ -68,6 +76,17 @@ public:
         calls.push_back(
             {at, options, clip, std::string(text), {advances.begin(), advances.end()}, font_});
     }
+    // With placing on, the canvas places glyphs fractionally and records the
+    // placed runs; without, placed text takes the canvas's whole-pixel way.
+    bool placesGlyphsFractionally() const override { return placing; }
+    void textOutPlaced(Point at, unsigned options, const Rect& clip, std::string_view text,
+                       std::span<const double> edges, double glyphScale) override {
+        if (!placing) {
+            Canvas::textOutPlaced(at, options, clip, text, edges, glyphScale);
+            return;
+        }
+        placed.push_back({at, std::string(text), {edges.begin(), edges.end()}, glyphScale, font_});
+    }
     void setTransparentBackground(bool transparent) override {
         transparentBackground = transparent;
     }
@@ -83,6 +102,8 @@ public:
     bool rectVisible(const Rect&) const override { return true; }
 
     std::vector<TextOutCall> calls;
+    std::vector<PlacedCall> placed;
+    bool placing = false;
     bool transparentBackground = false;
     int measurements = 0;
 

@@ -6,14 +6,17 @@
 #include "report/model/report.h"
 #include "report/preview/preview_pages.h"
 #include "report/preview/qt/preview_workspace.h"
+#include "report/preview/qt/toolbar_images.h"
 #include "report/preview/zoom_rules.h"
 #include "widgets/window_system.h"
 
 #include "base/number_text.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,6 +43,7 @@ constexpr int kButtonHeight = 23;
 
 const char* const kZoomEntries[] = {"25%",  "50%",  "75%",        "100%",
                                     "150%", "200%", "Page width", "Whole page"};
+constexpr int kZoomListWidth = 100;
 constexpr int kPageWidthEntry = 6;
 constexpr int kWholePageEntry = 7;
 
@@ -60,6 +64,16 @@ int zoomBoxWidth(const QComboBox& box) {
                      kButtonHeight);
     return std::max(
         49, box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box).width());
+}
+
+// The drop-down list is 100 pixels wide, wider only where a font wider than
+// the designed one needs more for "Page width" and "Whole page".
+// The width is the list view's; the popup around it adds its frame.
+int zoomListWidth(QComboBox& box) {
+    const QAbstractItemView& list = *box.view();
+    const auto* popup = qobject_cast<const QFrame*>(list.parentWidget());
+    const int popupFrame = popup ? 2 * popup->frameWidth() : 0;
+    return std::max(kZoomListWidth - popupFrame, list.sizeHintForColumn(0) + 2 * list.frameWidth());
 }
 
 } // namespace
@@ -107,6 +121,10 @@ TfrxPreviewForm::TfrxPreviewForm(QWidget* parent) : QDialog(parent) {
     };
     HasPrinters = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
     setFocusProxy(Preview);
+    // The keyboard belongs to the pages from the start: the window's first
+    // focusable control would otherwise be the zoom box, where Page Down
+    // changes the zoom.
+    Preview->setFocus();
 }
 
 TfrxPreviewForm::~TfrxPreviewForm() = default;
@@ -119,6 +137,10 @@ QToolButton* TfrxPreviewForm::addButton(const char* name, const char* hint, cons
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedHeight(kButtonHeight);
+    button->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
+    buttons_.push_back(button);
+    // A click gives the keyboard back to the pages, also from the zoom box.
+    connect(button, &QToolButton::clicked, this, [this] { Preview->setFocus(); });
     return button;
 }
 
@@ -134,7 +156,7 @@ void TfrxPreviewForm::createToolBar() {
     ToolBar = new QToolBar(this);
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setFixedHeight(kToolBarHeight);
-    ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
     const auto button = [this](QToolButton*& field, const char* name, const char* hint,
                                const char* caption, int bitIndex) {
         field = addButton(name, hint, caption);
@@ -162,6 +184,7 @@ void TfrxPreviewForm::createToolBar() {
     ZoomCB->setToolTip(QStringLiteral("Zoom"));
     for (const char* entry : kZoomEntries)
         ZoomCB->addItem(QString::fromLatin1(entry));
+    ZoomCB->view()->setMinimumWidth(zoomListWidth(*ZoomCB));
     ZoomCB->installEventFilter(this);
     ZoomCB->lineEdit()->installEventFilter(this);
     auto* zoomPanel = new QWidget(ToolBar);
@@ -198,6 +221,16 @@ void TfrxPreviewForm::createToolBar() {
     addItem(spacer(ToolBar, 50), -1, "-");
     CancelB = addButton("CancelB", "Close", "Close");
     CancelB->setFixedWidth(68);
+    CancelB->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const std::pair<QToolButton*, ToolbarImage> images[] = {
+        {PrintB, ToolbarImage::Print},
+        {ZoomWholePageB, ToolbarImage::WholePage},
+        {ZoomPageWidthB, ToolbarImage::PageWidth},
+        {Zoom100B, ToolbarImage::Zoom100},
+        {Zoom50B, ToolbarImage::TwoPages},
+        {CancelB, ToolbarImage::Close}};
+    for (const auto& [shown, image] : images)
+        shown->setIcon(toolbarIcon(image));
     addItem(CancelB, -1, "Close");
 
     connect(PrintB, &QToolButton::clicked, this,
@@ -254,8 +287,14 @@ void TfrxPreviewForm::Attach(model::TfrxReport& report, TfrxPreviewPages& store)
     DelPageB->setEnabled(options.AllowEdit);
     DesignerB->setEnabled(options.AllowEdit);
     applyButtons(options.Buttons);
-    ToolBar->setToolButtonStyle(options.ShowCaptions ? Qt::ToolButtonTextUnderIcon
-                                                     : Qt::ToolButtonTextOnly);
+    // Without captions a button shows its image and names itself in its
+    // hint; one without an image shows its caption instead. "Close" keeps
+    // its caption beside its image.
+    for (QToolButton* shown : buttons_)
+        if (shown != CancelB)
+            shown->setToolButtonStyle(options.ShowCaptions     ? Qt::ToolButtonTextUnderIcon
+                                      : shown->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                               : Qt::ToolButtonIconOnly);
     if (!report.ReportOptions().Name.empty())
         setWindowTitle(widgets::fromAnsi(report.ReportOptions().Name));
     Preview->Attach(&report, &store);

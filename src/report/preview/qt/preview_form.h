@@ -95,6 +95,7 @@ private:
     void pageChanged(int pageNo);
 
     std::vector<Item> items_;
+    std::vector<QToolButton*> buttons_; // every button of the toolbar, in order
 };
 
 } // namespace rq::report::preview::qt

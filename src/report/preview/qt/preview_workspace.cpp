@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -57,8 +58,9 @@ TfrxPreviewWorkspace::TfrxPreviewWorkspace(TfrxPreview& preview)
     : QAbstractScrollArea(&preview), preview_(preview) {
     setObjectName(QStringLiteral("Workspace"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A bar shows only while its range exceeds the client area.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
@@ -105,10 +107,11 @@ void TfrxPreviewWorkspace::SetVertRange(int range) {
 }
 
 // The bars' maxima follow range and client size; Qt clamps the value to the
-// new maximum, which is where the next scroll would clamp it as well.
+// new maximum, which is where the next scroll would clamp it as well. The
+// bars' signals stay on, so that a bar appears or goes with its range; the
+// clamping itself neither scrolls the drawn pixels nor moves the page.
 void TfrxPreviewWorkspace::updateScrollBars() {
-    const QSignalBlocker blockHorz(horizontalScrollBar());
-    const QSignalBlocker blockVert(verticalScrollBar());
+    const QScopedValueRollback<bool> quiet(settingRanges_, true);
     horizontalScrollBar()->setPageStep(std::max(1, HorzPage()));
     horizontalScrollBar()->setRange(0, std::max(0, horzRange_ - HorzPage()));
     verticalScrollBar()->setPageStep(std::max(1, VertPage()));
@@ -124,6 +127,10 @@ void TfrxPreviewWorkspace::onScrollAction(Qt::Orientation orientation, int actio
 }
 
 void TfrxPreviewWorkspace::scrollContentsBy(int dx, int dy) {
+    if (settingRanges_) {
+        viewport()->update();
+        return;
+    }
     viewport()->scroll(dx, dy);
     if (dy != 0 && preview_.PageCount() > 0) {
         const int found = preview_.PageList().FindPageAt(VertPosition(), false, preview_.Zoom());

@@ -72,6 +72,7 @@ private:
     TfrxPreview& preview_;
     int horzRange_ = 0;
     int vertRange_ = 0;
+    bool settingRanges_ = false; // the bars' ranges are being set
     bool dragging_ = false;
     QPoint last_;
 };

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <vector>
 
 namespace rq::report::render::qt {
 namespace {
@@ -109,28 +110,60 @@ void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string
     if (text.empty())
         return;
     RealisedFont& font = realiseFont(font_);
+    edgeScratch_.resize(text.size() + 1);
+    edgeScratch_[0] = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        edgeScratch_[i + 1] =
+            edgeScratch_[i] +
+            (i < advances.size() ? advances[i] : font.advance(static_cast<unsigned char>(text[i])));
+    drawGlyphs(at, options, clip, text, edgeScratch_, 1);
+}
+
+// Outlines filled at fractional positions land between device pixels with
+// antialiasing, so a screen at any zoom shows each glyph where the layout
+// puts it.
+bool QtCanvas::placesGlyphsFractionally() const {
+    return !printer_;
+}
+
+void QtCanvas::textOutPlaced(Point at, unsigned options, const Rect& clip, std::string_view text,
+                             std::span<const double> edges, double glyphScale) {
+    if (text.empty() || edges.size() <= text.size())
+        return;
+    drawGlyphs(at, options, clip, text, edges, glyphScale > 0 ? glyphScale : 1);
+}
+
+// Character i from edges[i] on, the decorations from the first edge to the
+// last, all along the baseline turned by the escapement about `at`. The
+// glyphs are drawn in a frame scaled by glyphScale, in which the positions
+// shrink by the same factor, so that every glyph keeps its origin.
+void QtCanvas::drawGlyphs(Point at, unsigned options, const Rect& clip, std::string_view text,
+                          std::span<const double> edges, double glyphScale) {
+    RealisedFont& font = realiseFont(font_);
     QPainterPath path;
     QGlyphRun run;
     QList<quint32> glyphs;
     QList<QPointF> positions;
-    qreal x = 0;
+    const qreal baseline = font.ascent / glyphScale;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
+        const qreal x = edges[i] / glyphScale;
         if (glyphText_) {
             glyphs << font.glyph(byte);
-            positions << QPointF(x, font.ascent);
+            positions << QPointF(x, baseline);
         }
         if (!glyphText_ || font.emboldenWidth > 0)
-            path.addPath(font.outline(byte).translated(x, font.ascent));
-        x += i < advances.size() ? advances[i] : font.advance(byte);
+            path.addPath(font.outline(byte).translated(x, baseline));
     }
+    const qreal from = edges.front(), to = edges.back();
     QPainterPath decorations;
     const qreal thickness = std::max<qreal>(1, font.raw.lineThickness());
     if (font.underline)
-        decorations.addRect(QRectF(0, font.ascent + font.raw.underlinePosition(), x, thickness));
-    if (font.strikeOut)
         decorations.addRect(
-            QRectF(0, font.ascent - font.raw.xHeight() / 2 - thickness / 2, x, thickness));
+            QRectF(from, font.ascent + font.raw.underlinePosition(), to - from, thickness));
+    if (font.strikeOut)
+        decorations.addRect(QRectF(from, font.ascent - font.raw.xHeight() / 2 - thickness / 2,
+                                   to - from, thickness));
     painter_->save();
     if (options & ETO_CLIPPED)
         painter_->setClipRect(toQRect(clip),
@@ -140,19 +173,33 @@ void QtCanvas::textOut(Point at, unsigned options, const Rect& clip, std::string
     if (font_.escapement != 0)
         painter_->rotate(-font_.escapement / 10.0);
     const QColor color = toQColor(font_.color);
-    if (glyphText_) {
-        run.setRawFont(font.raw);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        painter_->setPen(color);
-        painter_->drawGlyphRun(QPointF(0, 0), run);
-    } else {
-        painter_->fillPath(path, color);
-    }
+    const auto inGlyphFrame = [&](auto paint) {
+        if (glyphScale == 1) {
+            paint();
+            return;
+        }
+        painter_->save();
+        painter_->scale(glyphScale, glyphScale);
+        paint();
+        painter_->restore();
+    };
+    inGlyphFrame([&] {
+        if (glyphText_) {
+            run.setRawFont(font.raw);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            painter_->setPen(color);
+            painter_->drawGlyphRun(QPointF(0, 0), run);
+        } else {
+            painter_->fillPath(path, color);
+        }
+    });
     painter_->fillPath(decorations, color);
     if (font.emboldenWidth > 0)
-        painter_->strokePath(
-            path, QPen(color, font.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        inGlyphFrame([&] {
+            painter_->strokePath(
+                path, QPen(color, font.emboldenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        });
     painter_->restore();
 }
 
@@ -198,15 +245,40 @@ void QtCanvas::rectangle(const Rect& rect) {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+// The gaps of a dashed or dotted pen show the brush colour, unless the brush
+// is clear: a frame's styled edges then read as the view's fill on every
+// edge, also on the right and bottom ones, which lie outside the filled box.
+// The gaps go down first as a solid line of the pen's width and coverage.
+bool QtCanvas::paintsPenGaps() const {
+    const bool styled = pen_.style != PenStyle::psSolid && pen_.style != PenStyle::psClear;
+    return styled && pen_.mode == PenMode::pmCopy && brush_.style == BrushStyle::bsSolid;
+}
+
+void QtCanvas::applyGapPen() {
+    applyPen();
+    QPen gaps = painter_->pen();
+    gaps.setStyle(Qt::SolidLine);
+    gaps.setColor(toQColor(brush_.color));
+    painter_->setPen(gaps);
+}
+
 // A flat-capped one-pixel pen covers the pixels from the start point up to,
 // not including, the end point.
 void QtCanvas::line(Point from, Point to) {
+    if (paintsPenGaps()) {
+        applyGapPen();
+        painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    }
     applyPen();
     painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void QtCanvas::polyline(std::span<const Point> points) {
+    if (paintsPenGaps()) {
+        applyGapPen();
+        painter_->drawPolyline(toQPolygon(points));
+    }
     applyPen();
     painter_->drawPolyline(toQPolygon(points));
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <vector>
 
 class QPaintDevice;
 class QPagedPaintDevice;
@@ -40,6 +41,11 @@ public:
     void textExtentEx(std::string_view text, std::span<int> cumulative) override;
     void textOut(Point at, unsigned options, const Rect& clip, std::string_view text,
                  std::span<const int> advances) override;
+    // True except on printers, whose whole pixels are fine enough and whose
+    // output stays as it was measured.
+    bool placesGlyphsFractionally() const override;
+    void textOutPlaced(Point at, unsigned options, const Rect& clip, std::string_view text,
+                       std::span<const double> edges, double glyphScale) override;
     void setTransparentBackground(bool transparent) override;
     void fillRect(const Rect& rect) override;
     void rectangle(const Rect& rect) override;
@@ -65,6 +71,14 @@ protected:
 private:
     void applyPen();
     void applyBrush();
+    // Whether a line's gaps are painted in the brush colour, and the pen
+    // that paints them.
+    bool paintsPenGaps() const;
+    void applyGapPen();
+    // Text with character i starting edges[i] pixels along the baseline,
+    // each glyph scaled by glyphScale about its origin.
+    void drawGlyphs(Point at, unsigned options, const Rect& clip, std::string_view text,
+                    std::span<const double> edges, double glyphScale);
 
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
@@ -72,6 +86,7 @@ private:
     int dpiY_;
     bool printer_;
     bool glyphText_ = false;
+    std::vector<double> edgeScratch_; // character edges of textOut's run
 };
 
 // Marks an image as having the given resolution (dots per inch), which PNG

@@ -7,8 +7,11 @@
 #include "report/preview/qt/search_dialog.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace rq::report::preview::qt::test {
 namespace {
@@ -113,6 +116,39 @@ TEST_F(PreviewFind, DialogOffersTheLastTextSelected) {
     EXPECT_EQ(offered, QStringLiteral("alpha"));
     EXPECT_TRUE(selected);
     EXPECT_TRUE(preview().FindNextAllowed());
+}
+
+// The options group holds its title and, below it, both check boxes whole;
+// the buttons follow below the group, inside the dialog.
+TEST(SearchDialog, OptionsGroupHoldsItsTitleAboveItsCheckBoxes) {
+    TfrxSearchDialog dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto* group = dialog.findChild<QGroupBox*>();
+    ASSERT_NE(group, nullptr);
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxLabel, group);
+    const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxFrame, group);
+    for (const QCheckBox* box : {dialog.TopCB, dialog.CaseCB}) {
+        SCOPED_TRACE(box->text().toStdString());
+        EXPECT_TRUE(group->contentsRect().contains(box->geometry()));
+        EXPECT_TRUE(frame.contains(box->geometry()));
+        EXPECT_GE(box->geometry().top(), title.bottom()) << "the title runs through the box";
+        EXPECT_GE(box->width(), box->sizeHint().width()) << "the caption is cut";
+    }
+    EXPECT_FALSE(dialog.TopCB->geometry().intersects(dialog.CaseCB->geometry()));
+    for (const auto* button : dialog.findChildren<QPushButton*>()) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_GT(button->y(), group->geometry().bottom());
+        EXPECT_TRUE(dialog.rect().contains(button->geometry()));
+    }
+    EXPECT_EQ(dialog.width(), 252);
+    EXPECT_TRUE(dialog.rect().contains(group->geometry()));
 }
 
 TEST_F(PreviewFind, F3BeforeAnySearchDoesNothing) {

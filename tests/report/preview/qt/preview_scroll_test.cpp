@@ -4,6 +4,7 @@
 #include "preview_fixture.h"
 
 #include <QScrollBar>
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace rq::report::preview::qt::test {
@@ -25,6 +26,42 @@ TEST_F(PreviewScroll, RangesFollowTheLayout) {
     EXPECT_EQ(workspace().HorzRange(), 804 + 10);
     EXPECT_EQ(workspace().verticalScrollBar()->maximum(), workspace().VertRange() - 800);
     EXPECT_EQ(workspace().verticalScrollBar()->singleStep(), 8);
+}
+
+// A bar shows only while the pages do not fit its way.
+TEST_F(PreviewScroll, BarsShowOnlyWhileThePagesDoNotFit) {
+    const auto shown = [this] {
+        QApplication::processEvents();
+        return std::pair(workspace().horizontalScrollBar()->isVisible(),
+                         workspace().verticalScrollBar()->isVisible());
+    };
+    EXPECT_EQ(shown(), std::pair(false, true)); // ten pages, one wide
+    form->ZoomWholePageB->click();
+    EXPECT_EQ(preview().PageList().GetMaxBounds(workspace().HorzPage(), preview().Zoom()).X,
+              10 + static_cast<int>(std::lround(preview().Zoom() * 794)));
+    form->ZoomPageWidthB->click();
+    EXPECT_EQ(shown(), std::pair(false, true));
+    preview().SetZoom(2);
+    EXPECT_EQ(shown(), std::pair(true, true));
+    EXPECT_EQ(workspace().horizontalScrollBar()->maximum(),
+              10 + 2 * 794 + 10 - workspace().HorzPage());
+}
+
+TEST(PreviewOnePage, WholePageShowsNoBars) {
+    GeneratedReport generated(1);
+    TfrxPreviewForm form;
+    generated.report.PreviewOptions().Maximized = false;
+    form.Attach(generated.report, generated.store);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.ZoomWholePageB->click();
+    QApplication::processEvents();
+    const TfrxPreviewWorkspace& workspace = form.Preview->Workspace();
+    EXPECT_FALSE(workspace.horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(workspace.verticalScrollBar()->isVisible());
+    // The client area grew by the bars: the page fills its height.
+    EXPECT_EQ(workspace.PageRectOnClient(0).Bottom - workspace.PageRectOnClient(0).Top,
+              workspace.VertPage() - 20);
 }
 
 struct KeyCase {

@@ -7,7 +7,9 @@
 #include "report/preview/qt/show_prepared.h"
 #include "widgets/window_system.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -100,6 +102,58 @@ TEST_F(PreviewWindow, ZoomBoxHasRoomForAThreeDigitZoom) {
     const QLineEdit& edit = *form->ZoomCB->lineEdit();
     EXPECT_GE(edit.width(), edit.fontMetrics().horizontalAdvance(QStringLiteral("200%")));
     EXPECT_TRUE(form->ZoomCB->parentWidget()->rect().contains(form->ZoomCB->geometry()));
+}
+
+// The drop-down list is 100 pixels wide and shows its longest entries whole.
+TEST_F(PreviewWindow, ZoomListIsAHundredPixelsWide) {
+    form->ZoomCB->showPopup();
+    const QAbstractItemView& list = *form->ZoomCB->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.window()));
+    EXPECT_EQ(list.window()->width(), 100);
+    for (int i = 0; i < form->ZoomCB->count(); ++i) {
+        const QRect item = list.visualRect(list.model()->index(i, 0));
+        EXPECT_GE(item.width(), list.fontMetrics().horizontalAdvance(form->ZoomCB->itemText(i)))
+            << form->ZoomCB->itemText(i).toStdString();
+    }
+    form->ZoomCB->hidePopup();
+}
+
+struct ButtonImage {
+    const char* button;
+    Qt::ToolButtonStyle style;
+};
+
+// The buttons show their 16 x 16 images, drawn anew for a device-pixel
+// ratio of 2 rather than blown up; their captions are their hints (and
+// "Close" keeps its caption beside its image).
+TEST_F(PreviewWindow, ToolbarButtonsShowImagesSharpAtRatioTwo) {
+    const ButtonImage buttons[] = {
+        {"PrintB", Qt::ToolButtonIconOnly},         {"ZoomWholePageB", Qt::ToolButtonIconOnly},
+        {"ZoomPageWidthB", Qt::ToolButtonIconOnly}, {"Zoom100B", Qt::ToolButtonIconOnly},
+        {"Zoom50B", Qt::ToolButtonIconOnly},        {"CancelB", Qt::ToolButtonTextBesideIcon}};
+    std::vector<QImage> seen;
+    for (const auto& [name, style] : buttons) {
+        SCOPED_TRACE(name);
+        const auto* button = form->findChild<QToolButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->toolButtonStyle(), style);
+        EXPECT_EQ(button->iconSize(), QSize(16, 16));
+        EXPECT_EQ(button->height(), 23);
+        EXPECT_GE(button->width(), 16);
+        const QImage one = button->icon().pixmap(QSize(16, 16), 1.0).toImage();
+        const QImage two = button->icon().pixmap(QSize(16, 16), 2.0).toImage();
+        ASSERT_EQ(one.size(), QSize(16, 16));
+        ASSERT_EQ(two.size(), QSize(32, 32));
+        EXPECT_NE(two, one.scaled(32, 32)) << "the ratio-2 picture is the small one enlarged";
+        int opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                opaque += qAlpha(one.pixel(x, y)) > 128;
+        EXPECT_GT(opaque, 16) << "hardly anything drawn";
+        for (const QImage& other : seen)
+            EXPECT_NE(one, other) << "two buttons share a picture";
+        seen.push_back(one);
+    }
 }
 
 TEST_F(PreviewWindow, ZoomBoxListEntriesChooseTheModes) {
@@ -200,7 +254,7 @@ TEST_F(PreviewWindow, CloseButtonCloses) {
 TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
     GeneratedReport generated(1);
     generated.report.PreviewOptions().Buttons = bit(pbPrint) | bit(pbZoom);
-    bool maximized = false, modal = false;
+    bool maximized = false, modal = false, pagesHaveTheKeys = false;
     QString status;
     TfrxPreviewLink link;
     link.opened = [&](TfrxPreviewForm& form) {
@@ -208,6 +262,7 @@ TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
             maximized = shown->windowState().testFlag(Qt::WindowMaximized);
             modal = shown == &form;
             status = form.PagePanel->text();
+            pagesHaveTheKeys = shown->focusWidget() == &form.Preview->Workspace();
             rq::testing::keyInModal(shown, Qt::Key_Escape);
         });
     };
@@ -215,6 +270,7 @@ TEST(ShowPrepared, OpensMaximizedAndModalUntilClosed) {
     EXPECT_TRUE(maximized);
     EXPECT_TRUE(modal);
     EXPECT_EQ(status, QStringLiteral("Page 1 of 1"));
+    EXPECT_TRUE(pagesHaveTheKeys);
     EXPECT_EQ(generated.store.Preview, nullptr);
 }
 
